@@ -1,0 +1,30 @@
+#pragma once
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+// One running copy per user: the first instance listens on a per-user local
+// socket; a later one connects, asks the first to bring its window forward,
+// and is told to end.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    explicit SingleInstance(const QString& name, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // True when another instance is running; it has then been asked to
+    // activate its window.
+    bool anotherIsRunning();
+    // Starts listening, so that later instances find this one.
+    bool listen();
+
+    QString serverName() const { return name_; }
+
+signals:
+    void activateRequested();
+
+private:
+    QString name_;
+    QLocalServer* server_ = nullptr;
+};

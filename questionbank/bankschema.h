@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace SQLite {
+class Database;
+}
+
+// Writing the two question files. Only the tool that builds them and the
+// tests create files; the programs never do.
+namespace BankSchema {
+
+struct Question {
+    QString category;  // empty in the personal list
+    QString question;
+    QString answer;
+};
+
+enum class Kind { Bank, PersonalList };
+
+// Creates the table Word (and, for the bank, its category index) in an empty
+// database. The bank has a category field; the personal list needs none.
+void create(SQLite::Database& db, Kind kind);
+
+// Builds a complete file at `path` through a temporary file beside it that is
+// renamed at the end, so that a failure never leaves a half-built file.
+// password empty: unprotected. Throws std::runtime_error with a message.
+void build(const QString& path, Kind kind, const std::vector<Question>& questions,
+           const QString& password);
+
+}  // namespace BankSchema

@@ -1,0 +1,7 @@
+#include "questionbank/categories.h"
+
+namespace Categories {
+
+QStringList names() { return kList.split(QLatin1Char('-'), Qt::KeepEmptyParts, Qt::CaseSensitive); }
+
+}  // namespace Categories

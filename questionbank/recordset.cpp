@@ -1,0 +1,229 @@
+#include "questionbank/recordset.h"
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <sqlite3.h>
+
+#include "platform/logging.h"
+#include "questionbank/database.h"
+#include "questionbank/dberror.h"
+#include "questionbank/queries.h"
+
+namespace {
+
+QVariant toVariant(const SQLite::Column& c) {
+    switch (c.getType()) {
+        case SQLITE_INTEGER: return QVariant::fromValue<qint64>(c.getInt64());
+        case SQLITE_FLOAT: return c.getDouble();
+        case SQLITE_NULL: return {};
+        default: return QString::fromUtf8(c.getText(), c.getBytes());
+    }
+}
+
+void bindVariant(SQLite::Statement& st, int i, const QVariant& v) {
+    if (v.isNull()) st.bind(i);
+    else if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int) st.bind(i, static_cast<int64_t>(v.toLongLong()));
+    else if (v.typeId() == QMetaType::Double) st.bind(i, v.toDouble());
+    else st.bind(i, v.toString().toStdString());
+}
+
+QString quoted(const QString& name) {
+    QString n = name;
+    return QLatin1Char('"') + n.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+}  // namespace
+
+RecordSet::~RecordSet() = default;
+
+std::unique_ptr<RecordSet> RecordSet::open(std::shared_ptr<Database> db, const QString& query) {
+    std::unique_ptr<RecordSet> set(new RecordSet);
+    set->file_ = db->path();
+    try {
+        SQLite::Statement st(db->sqlite(), Queries::toSqlite(query).toStdString());
+        const int n = st.getColumnCount();
+        for (int i = 0; i < n; ++i) set->columns_ << QString::fromUtf8(st.getColumnName(i));
+        set->indexColumn_ = set->column(QStringLiteral("index"));
+        while (st.executeStep()) {
+            std::vector<QVariant> row;
+            row.reserve(n);
+            for (int i = 0; i < n; ++i) row.push_back(toVariant(st.getColumn(i)));
+            set->rows_.push_back(std::move(row));
+        }
+    } catch (const SQLite::Exception& e) {
+        qCInfo(lcDb).noquote() << "query failed on" << db->path() << ":" << query << ":" << e.what();
+        throw DbError::fromSqlite(e, db->path());
+    }
+    set->db_ = std::move(db);
+    set->pos_ = set->rows_.empty() ? -1 : 0;
+    qCInfo(lcDb).noquote() << "record set" << query << "->" << set->rows_.size() << "records";
+    return set;
+}
+
+void RecordSet::detach() { db_.reset(); }
+
+std::shared_ptr<Database> RecordSet::requireDb() const {
+    if (!db_) throw DbError::make(DbError::ReadOnly, file_);
+    return db_;
+}
+
+bool RecordSet::atBOF() const { return rows_.empty() || pos_ < 0; }
+bool RecordSet::atEOF() const { return rows_.empty() || pos_ >= int(rows_.size()); }
+bool RecordSet::hasCurrent() const { return !deleted_ && pos_ >= 0 && pos_ < int(rows_.size()); }
+
+void RecordSet::setPos(int pos) {
+    pending_ = Pending::None;  // a move drops a pending record
+    buffer_.clear();
+    deleted_ = false;
+    pos_ = std::clamp(pos, -1, int(rows_.size()));
+}
+
+void RecordSet::MoveFirst() { setPos(rows_.empty() ? -1 : 0); }
+void RecordSet::MoveLast() { setPos(int(rows_.size()) - 1); }
+
+void RecordSet::MoveNext() {
+    // After a delete the cursor already stands where the next record now is.
+    setPos(deleted_ ? pos_ : pos_ + 1);
+}
+
+void RecordSet::MovePrevious() { setPos(pos_ - 1); }
+
+void RecordSet::Move(int rows, const QString& startBookmark) {
+    const int start = rowOfBookmark(startBookmark);
+    if (start < 0) throw DbError::make(DbError::NoCurrentRecord, file_);
+    setPos(start + rows);
+}
+
+int RecordSet::AbsolutePosition() const { return hasCurrent() ? pos_ : -1; }
+
+qint64 RecordSet::rowid(int row) const {
+    if (indexColumn_ < 0) return row;  // a set without the index column: position only
+    return rows_[row][indexColumn_].toLongLong();
+}
+
+QString RecordSet::Bookmark() const {
+    return hasCurrent() ? QString::number(rowid(pos_)) : QString();
+}
+
+int RecordSet::rowOfBookmark(const QString& bookmark) const {
+    bool ok = false;
+    const qint64 id = bookmark.toLongLong(&ok);
+    if (!ok) return -1;
+    for (int i = 0; i < int(rows_.size()); ++i)
+        if (rowid(i) == id) return i;
+    return -1;
+}
+
+void RecordSet::setBookmark(const QString& bookmark) {
+    const int row = rowOfBookmark(bookmark);
+    if (row < 0) throw DbError::make(DbError::NoCurrentRecord, file_);
+    setPos(row);
+}
+
+int RecordSet::column(const QString& name) const {
+    for (int i = 0; i < columns_.size(); ++i)
+        if (columns_[i].compare(name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+QVariant RecordSet::field(const QString& name) const {
+    const int c = column(name);
+    if (c < 0 || !hasCurrent()) return {};
+    return rows_[pos_][c];
+}
+
+void RecordSet::AddNew() {
+    buffer_.clear();
+    pending_ = Pending::Adding;
+}
+
+void RecordSet::Edit() {
+    if (!hasCurrent()) throw DbError::make(DbError::NoCurrentRecord, file_);
+    buffer_.clear();
+    pending_ = Pending::Editing;
+}
+
+void RecordSet::setField(const QString& name, const QVariant& value) {
+    const int c = column(name);
+    if (c < 0 || c == indexColumn_) throw DbError::make(DbError::ItemNotFound, file_);
+    if (pending_ == Pending::None) throw DbError::make(DbError::NoCurrentRecord, file_);
+    buffer_.insert(c, value);
+}
+
+void RecordSet::fetchRow(qint64 id, std::vector<QVariant>& out) {
+    QStringList cols;
+    for (const QString& c : columns_) cols << quoted(c);
+    SQLite::Statement st(db_->sqlite(), QStringLiteral("SELECT %1 FROM Word WHERE rowid = ?")
+                                            .arg(cols.join(QLatin1String(", ")))
+                                            .toStdString());
+    st.bind(1, static_cast<int64_t>(id));
+    out.clear();
+    if (st.executeStep())
+        for (int i = 0; i < int(columns_.size()); ++i) out.push_back(toVariant(st.getColumn(i)));
+}
+
+void RecordSet::Update() {
+    if (pending_ == Pending::None) throw DbError::make(DbError::NoCurrentRecord, file_);
+    const auto db = requireDb();
+    try {
+        QStringList names;
+        QList<int> order = buffer_.keys();
+        std::sort(order.begin(), order.end());
+        for (int c : order) names << quoted(columns_[c]);
+        std::unique_ptr<SQLite::Statement> st;
+        if (pending_ == Pending::Adding) {
+            const QString sql = names.isEmpty()
+                                    ? QStringLiteral("INSERT INTO Word DEFAULT VALUES")
+                                    : QStringLiteral("INSERT INTO Word (%1) VALUES (%2)")
+                                          .arg(names.join(QLatin1String(", ")),
+                                               QStringList(QList<QString>(names.size(), QStringLiteral("?")))
+                                                   .join(QLatin1String(", ")));
+            st = std::make_unique<SQLite::Statement>(db->sqlite(), sql.toStdString());
+        } else {
+            if (!hasCurrent()) throw DbError::make(DbError::NoCurrentRecord, file_);
+            if (names.isEmpty()) { pending_ = Pending::None; return; }
+            QStringList sets;
+            for (const QString& n : names) sets << n + QStringLiteral(" = ?");
+            const QString sql = QStringLiteral("UPDATE Word SET %1 WHERE rowid = ?")
+                                    .arg(sets.join(QLatin1String(", ")));
+            st = std::make_unique<SQLite::Statement>(db->sqlite(), sql.toStdString());
+        }
+        int i = 1;
+        for (int c : order) bindVariant(*st, i++, buffer_.value(c));
+        if (pending_ == Pending::Editing) st->bind(i, static_cast<int64_t>(rowid(pos_)));
+        st->exec();  // one statement in autocommit mode: its own committed transaction
+
+        const qint64 id = pending_ == Pending::Adding ? db->sqlite().getLastInsertRowid() : rowid(pos_);
+        std::vector<QVariant> row;
+        fetchRow(id, row);
+        if (pending_ == Pending::Adding) rows_.push_back(std::move(row));
+        else rows_[pos_] = std::move(row);
+        lastModified_ = QString::number(id);
+        qCInfo(lcDb).noquote() << (pending_ == Pending::Adding ? "added" : "changed") << "record" << id
+                               << "in" << file_;
+        pending_ = Pending::None;
+        buffer_.clear();
+    } catch (const SQLite::Exception& e) {
+        qCInfo(lcDb).noquote() << "update failed on" << file_ << ":" << e.what();
+        throw DbError::fromSqlite(e, file_);
+    }
+}
+
+void RecordSet::Delete() {
+    if (!hasCurrent()) throw DbError::make(DbError::NoCurrentRecord, file_);
+    const auto db = requireDb();
+    try {
+        const qint64 id = rowid(pos_);
+        SQLite::Statement st(db->sqlite(), "DELETE FROM Word WHERE rowid = ?");
+        st.bind(1, static_cast<int64_t>(id));
+        st.exec();
+        rows_.erase(rows_.begin() + pos_);
+        pending_ = Pending::None;
+        buffer_.clear();
+        deleted_ = true;
+        qCInfo(lcDb).noquote() << "deleted record" << id << "from" << file_;
+    } catch (const SQLite::Exception& e) {
+        qCInfo(lcDb).noquote() << "delete failed on" << file_ << ":" << e.what();
+        throw DbError::fromSqlite(e, file_);
+    }
+}

@@ -1,0 +1,82 @@
+#pragma once
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+class Database;
+
+// The records of one query, read to the end when the set opens, with a
+// current-record cursor and the write operations of an updatable set.
+// A record added through the set stays at its end until the set is opened
+// again, so list positions and record positions stay equal.
+//
+// The cursor lies on a record, before the first (BOF) or past the last (EOF).
+// (EOF is a C macro, hence atEOF/atBOF.)
+class RecordSet {
+public:
+    // Throws DbError. The set keeps the database for its writes.
+    static std::unique_ptr<RecordSet> open(std::shared_ptr<Database> db, const QString& query);
+    ~RecordSet();
+
+    // Drops the connection: the records stay readable, writes then fail.
+    void detach();
+
+    bool atBOF() const;
+    bool atEOF() const;
+    bool hasCurrent() const;
+
+    void MoveFirst();
+    void MoveLast();
+    void MoveNext();
+    void MovePrevious();
+    // The current record becomes the one `rows` rows after the bookmarked one.
+    void Move(int rows, const QString& startBookmark);
+
+    // Zero-based position of the current record; -1 without one.
+    int AbsolutePosition() const;
+    int RecordCount() const { return int(rows_.size()); }
+
+    QString Bookmark() const;  // empty without a current record
+    void setBookmark(const QString& bookmark);
+    QString LastModified() const { return lastModified_; }
+
+    // A field of the current record by name (any case); null without one.
+    QVariant field(const QString& name) const;
+    QString text(const QString& name) const { return field(name).toString(); }
+    const QStringList& columns() const { return columns_; }
+
+    void AddNew();
+    void Edit();  // throws DbError without a current record
+    void setField(const QString& name, const QVariant& value);
+    // Writes the pending record in its own committed transaction; throws
+    // DbError (3022 for a duplicate key). The pending record stays on failure.
+    void Update();
+    // Removes the current record; afterwards there is none until the set moves.
+    void Delete();
+
+    bool editing() const { return pending_ != Pending::None; }
+
+private:
+    RecordSet() = default;
+    enum class Pending { None, Adding, Editing };
+    int column(const QString& name) const;
+    qint64 rowid(int row) const;
+    int rowOfBookmark(const QString& bookmark) const;
+    void setPos(int pos);
+    void fetchRow(qint64 rowid, std::vector<QVariant>& out);
+    std::shared_ptr<Database> requireDb() const;
+
+    std::shared_ptr<Database> db_;
+    QString file_;
+    QStringList columns_;
+    int indexColumn_ = -1;
+    std::vector<std::vector<QVariant>> rows_;
+    int pos_ = -1;            // -1: BOF; rows_.size(): EOF
+    bool deleted_ = false;    // the record at pos_ was deleted; none is current
+    QString lastModified_;
+    Pending pending_ = Pending::None;
+    QHash<int, QVariant> buffer_;
+};

@@ -1,0 +1,56 @@
+#include "study/form4.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "platform/twips.h"
+
+Form4::Form4(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Version"));
+    const QSize client(Twips::toPixels(4200), Twips::toPixels(2775));
+    setFixedSize(client);
+    Image1_ = new ClickableImage(this);
+    Image1_->setObjectName(QStringLiteral("Image1"));
+    Image1_->setGeometry(QRect(QPoint(0, 0), client));
+    Image1_->setPixmap(picture(client, devicePixelRatioF()));
+    connect(Image1_, &ClickableImage::clicked, this, &Form4::Image1_Click);
+}
+
+QPixmap Form4::picture(QSize size, qreal dpr) {
+    QPixmap pm(size * dpr);
+    pm.setDevicePixelRatio(dpr);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r(QPointF(0, 0), QSizeF(size));
+    QLinearGradient sky(r.topLeft(), r.bottomLeft());
+    sky.setColorAt(0, QColor(40, 86, 168));
+    sky.setColorAt(1, QColor(120, 170, 225));
+    p.fillRect(r, sky);
+    // A road running towards the horizon.
+    QPainterPath road;
+    const double h = r.height(), w = r.width();
+    road.moveTo(w * 0.42, h * 0.55);
+    road.lineTo(w * 0.58, h * 0.55);
+    road.lineTo(w * 0.95, h);
+    road.lineTo(w * 0.05, h);
+    road.closeSubpath();
+    p.fillRect(QRectF(0, h * 0.55, w, h * 0.45), QColor(86, 150, 70));
+    p.fillPath(road, QColor(70, 70, 76));
+    p.setPen(QPen(QColor(250, 220, 60), 3, Qt::DashLine));
+    p.drawLine(QPointF(w * 0.5, h * 0.57), QPointF(w * 0.5, h));
+    p.setPen(Qt::white);
+    QFont title(QStringLiteral("WenQuanYi Micro Hei"));
+    title.setPixelSize(int(h * 0.16));
+    title.setBold(true);
+    p.setFont(title);
+    p.drawText(QRectF(0, h * 0.08, w, h * 0.22), Qt::AlignCenter, QStringLiteral("Quillmere 驾考助手"));
+    QFont small(QStringLiteral("WenQuanYi Micro Hei"));
+    small.setPixelSize(int(h * 0.08));
+    p.setFont(small);
+    p.drawText(QRectF(0, h * 0.30, w, h * 0.12), Qt::AlignCenter,
+               QStringLiteral("版本 %1").arg(QStringLiteral(QUILLMERE_VERSION)));
+    p.drawText(QRectF(0, h * 0.41, w, h * 0.1), Qt::AlignCenter, QStringLiteral("点击图片关闭"));
+    return pm;
+}

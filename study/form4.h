@@ -1,0 +1,28 @@
+#pragma once
+#include <QDialog>
+#include <QLabel>
+
+// The picture of the about window; a click on it closes the window.
+class ClickableImage : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { emit clicked(); }
+};
+
+// The about window "Version": one picture with the program name and version.
+class Form4 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form4(QWidget* parent = nullptr);
+    void Image1_Click() { accept(); }
+    // The picture, drawn for the given size in pixels.
+    static QPixmap picture(QSize size, qreal dpr);
+
+private:
+    ClickableImage* Image1_;
+};

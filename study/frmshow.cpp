@@ -1,0 +1,337 @@
+#include "study/frmshow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QScreen>
+#include <QUrl>
+#include <QWindow>
+
+#include "platform/logging.h"
+#include "platform/messagebox.h"
+#include "platform/olecolour.h"
+#include "platform/programfolder.h"
+#include "platform/settingsstore.h"
+#include "platform/twips.h"
+#include "questionbank/recordset.h"
+#include "study/form4.h"
+#include "study/module1.h"
+#include "study/questionsource.h"
+#include "study/voiceselection.h"
+
+namespace {
+QFont arial(int points) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(points);
+    return f;
+}
+
+// Button value of a mouse event: 1 left, 2 right, 4 middle, summed over the
+// buttons held, so both buttons together give 3.
+int buttonValue(Qt::MouseButtons b) {
+    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
+}
+
+int shiftValue(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+}  // namespace
+
+const char* FrmShow::webSite() { return "https://gab.122.gov.cn/"; }
+
+QString FrmShow::displayText(const QString& question, const QString& answer) {
+    return question + QStringLiteral("  ") + QStringLiteral("(后面为答案）") + QStringLiteral("  ") + answer;
+}
+
+FrmShow::FrmShow(SettingsStore& store, SpeechMaker speech, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), store_(store), makeSpeech_(std::move(speech)) {
+    setObjectName(QStringLiteral("FrmShow"));
+    setWindowTitle(QString());
+    setAutoFillBackground(true);
+
+    LB_ = new QLabel(this);
+    LB_->setObjectName(QStringLiteral("LB"));
+    LB_->setTextFormat(Qt::PlainText);
+    LB_->setWordWrap(true);
+    LB_->setFont(arial(12));
+    LB_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LB_->installEventFilter(this);
+
+    lb0_ = new QLabel(this);
+    lb0_->setObjectName(QStringLiteral("lb0"));
+    lb0_->setTextFormat(Qt::PlainText);
+    lb0_->setFont(arial(12));
+    lb0_->hide();
+
+    YinPiaoLbl_ = new QLabel(this);
+    YinPiaoLbl_->setObjectName(QStringLiteral("YinPiaoLbl"));
+    YinPiaoLbl_->hide();
+    EnglishWordLbl_ = new QLabel(this);
+    EnglishWordLbl_->setObjectName(QStringLiteral("EnglishWordLbl"));
+    EnglishWordLbl_->hide();
+
+    Timer6_.setObjectName(QStringLiteral("Timer6"));
+    connect(&Timer6_, &QTimer::timeout, this, &FrmShow::Timer6_Timer);
+
+    // The designed look, before any setting is applied.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, OleColour::toColor(OleColour::kDesktop));
+    setPalette(pal);
+    QPalette lp = LB_->palette();
+    lp.setColor(QPalette::WindowText, OleColour::toColor(OleColour::kHighlightText));
+    LB_->setPalette(lp);
+
+    terminate_ = [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
+        QCoreApplication::exit(0);
+    };
+    buildMenu();
+}
+
+FrmShow::~FrmShow() = default;
+
+void FrmShow::buildMenu() {
+    mnumain_ = new QMenu(this);
+    mnumain_->setObjectName(QStringLiteral("mnumain"));
+    auto add = [this](const char* name, const QString& caption, void (FrmShow::*slot)()) {
+        QAction* a = mnumain_->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    mnustop_ = add("mnustop", QStringLiteral("暂停(&P)"), &FrmShow::mnustop_Click);
+    add("mnusetup", QStringLiteral("选项(&O)..."), &FrmShow::mnusetup_Click);
+    add("amewords", QStringLiteral("题目管理(&E)"), &FrmShow::amewords_Click);
+    add("managewords", QStringLiteral("新题目管理(&N)"), &FrmShow::managewords_Click);
+    add("mnuhelp", QStringLiteral("帮助(&H)"), &FrmShow::mnuhelp_Click);
+    mnumain_->addSeparator()->setObjectName(QStringLiteral("link"));
+    add("mnuwebsite", QStringLiteral("学车网站(&W)"), &FrmShow::mnuwebsite_Click);
+    add("aboutus", QStringLiteral("关于我们(&A)"), &FrmShow::aboutus_Click);
+    mnumain_->addSeparator()->setObjectName(QStringLiteral("link2"));
+    add("mnuquit", QStringLiteral("退出(&E)"), &FrmShow::mnuquit_Click);
+}
+
+SettingsIo::Design FrmShow::design() const {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    SettingsIo::Design d;
+    if (s) d.screenWidthTwips = Twips::fromPixels(s->geometry().width());
+    d.txtColor = OleColour::kHighlightText;
+    d.formColor = OleColour::kDesktop;
+    return d;
+}
+
+void FrmShow::Form_Load() {
+    SettingsIo::seed(store_, design());
+    settings_ = SettingsIo::read(store_, design());
+    selectSource(settings_, ProgramFolder::path(), Data1_, this);
+    Timer6_.setInterval(settings_.ctimeword * 1000);
+    Timer6_.start();
+    applyWindowSettings();
+    renewVoice();
+    openRecordSet();
+    // Centred when first shown; the layout has sized it to the first text.
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+}
+
+void FrmShow::applyWindowSettings() {
+    setWindowFlag(Qt::WindowStaysOnTopHint, settings_.ontopword != 0);
+    LB_->move(Twips::toPixels(60), Twips::toPixels(80));
+    QPalette lp = LB_->palette();
+    lp.setColor(QPalette::WindowText, OleColour::toColor(OleColour::fromNumber(settings_.txtColor)));
+    LB_->setPalette(lp);
+    QFont f = LB_->font();
+    f.setPointSize(settings_.FontSizeNumber);
+    LB_->setFont(f);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, OleColour::toColor(OleColour::fromNumber(settings_.formColor)));
+    setPalette(pal);
+}
+
+void FrmShow::frmForm_reload() {
+    settings_ = SettingsIo::read(store_, design());
+    selectSource(settings_, ProgramFolder::path(), Data1_, this);
+    Timer6_.setInterval(settings_.ctimeword * 1000);
+    openRecordSet();
+    Timer6_.start();
+    renewVoice();
+}
+
+void FrmShow::openRecordSet() {
+    QString error;
+    if (!Data1_.Refresh(&error)) MessageBox::show(this, MessageBox::Icon::Critical, error);
+    showCurrentRecord();
+}
+
+void FrmShow::showCurrentRecord() {
+    const RecordSet* rs = Data1_.Recordset();
+    const bool has = rs && rs->hasCurrent();
+    YinPiaoLbl_->setText(has ? rs->text(QStringLiteral("English")) : QString());
+    EnglishWordLbl_->setText(has ? rs->text(QStringLiteral("Chinese")) : QString());
+    if (has)
+        qCInfo(lcDisplay).noquote() << "record" << rs->AbsolutePosition() + 1 << "of" << rs->RecordCount()
+                                    << ":" << YinPiaoLbl_->text();
+    else
+        qCInfo(lcDisplay) << "no record to show";
+    YinPiaoLbl_Change();
+}
+
+void FrmShow::YinPiaoLbl_Change() {
+    const RecordSet* rs = Data1_.Recordset();
+    LB_->setText(rs && rs->hasCurrent() ? displayText(YinPiaoLbl_->text(), EnglishWordLbl_->text())
+                                        : QString());
+    LB_->repaint();
+    AdjustSize();
+}
+
+void FrmShow::AdjustSize() {
+    const double tpp = Twips::perPixel();
+    const QString text = LB_->text();
+    // 1. One-line width and line height, always in Arial 12.
+    lb0_->setText(text);
+    const QFontMetricsF fm0(lb0_->font());
+    const double w0 = fm0.horizontalAdvance(text) * tpp;
+    const double h0 = fm0.height() * tpp;
+    // 2. Height wrapped at 5000 in the configured size.
+    const double h1 = LB_->heightForWidth(Twips::toPixels(5000)) * tpp;
+    // 3. The one-line width spread over that many lines, never below 2100.
+    const double lines = h1 > 0 && h0 > 0 ? h1 / h0 : 1.0;
+    const int width = Twips::toPixels(MaxValue(2100.0, w0 / lines));
+    const int height = LB_->heightForWidth(width);
+    LB_->resize(width, height);
+    // 4. The window hugs the label.
+    resize(width + Twips::toPixels(200), height + Twips::toPixels(200));
+    // 5. Keep it on the screen horizontally; the top is left alone.
+    if (const QScreen* s = screen()) {
+        const QRect g = s->geometry();
+        if (g.right() + 1 - frameGeometry().width() < x()) move(g.right() + 1 - frameGeometry().width(), y());
+        else if (x() < g.left()) move(g.left(), y());
+    }
+    // 6.
+    LB_->repaint();
+    update();
+    qCInfo(lcDisplay).noquote() << QStringLiteral("geometry %1 %2 %3x%4").arg(x()).arg(y()).arg(this->width()).arg(this->height());
+}
+
+void FrmShow::renewVoice() {
+    voice_ = makeSpeech_ ? makeSpeech_() : nullptr;
+    if (voice_) selectChineseVoice(*voice_);
+}
+
+void FrmShow::Timer6_Timer() {
+    RecordSet* rs = Data1_.Recordset();
+    if (!rs || rs->RecordCount() == 0) return;  // nothing to show: the display stays empty
+    if (rs->atEOF()) {
+        rs->MoveFirst();
+    } else {
+        rs->MoveNext();
+        if (rs->atEOF()) rs->MoveFirst();
+    }
+    showCurrentRecord();
+    const QString answer = EnglishWordLbl_->text();
+    const QString question = YinPiaoLbl_->text();
+    // From here on nothing may stop the cycle: speech failures are ignored.
+    if (settings_.voice != 1) return;
+    renewVoice();
+    if (!voice_) return;
+    const auto say = [this](const QString& text) {
+        const bool ok = voice_->speak(text);
+        qCInfo(lcSpeech).noquote() << "spoke" << text << (ok ? "" : "(failed, ignored)");
+    };
+    say(question);
+    if (settings_.isnoSpeak == 1) say(answer);
+}
+
+void FrmShow::mousePressEvent(QMouseEvent* e) {
+    dragOffset_ = e->globalPosition().toPoint() - pos();
+    Form_MouseDown(buttonValue(e->buttons()), shiftValue(e->modifiers()), int(e->position().x()),
+                   int(e->position().y()));
+}
+
+bool FrmShow::eventFilter(QObject* o, QEvent* e) {
+    if (o == LB_ && e->type() == QEvent::MouseButtonPress) {
+        auto* me = static_cast<QMouseEvent*>(e);
+        dragOffset_ = me->globalPosition().toPoint() - pos();
+        LB_MouseDown(buttonValue(me->buttons()), shiftValue(me->modifiers()), int(me->position().x()),
+                     int(me->position().y()));
+        return true;
+    }
+    if (o == LB_ && (e->type() == QEvent::MouseMove || e->type() == QEvent::MouseButtonRelease)) {
+        auto* me = static_cast<QMouseEvent*>(e);
+        if (e->type() == QEvent::MouseMove) mouseMoveEvent(me);
+        else mouseReleaseEvent(me);
+        return true;
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void FrmShow::Form_MouseDown(int button, int, int, int) {
+    if (button == 2) mnumain_->popup(QCursor::pos());
+    if (button == 1) {
+        // The window system drags the window; without one we follow the mouse.
+        QWindow* w = windowHandle();
+        manualDrag_ = !(w && w->startSystemMove());
+    }
+}
+
+void FrmShow::mouseMoveEvent(QMouseEvent* e) {
+    if (manualDrag_ && (e->buttons() & Qt::LeftButton)) move(e->globalPosition().toPoint() - dragOffset_);
+}
+
+void FrmShow::mouseReleaseEvent(QMouseEvent*) { manualDrag_ = false; }
+
+void FrmShow::mnustop_Click() {
+    // Decided by the caption alone, not by the timer.
+    if (mnustop_->text() != QLatin1String("暂停(&P)")) {
+        mnustop_->setText(QStringLiteral("暂停(&P)"));
+        Timer6_.start();
+    } else {
+        Timer6_.stop();
+        mnustop_->setText(QStringLiteral("继续(&C)"));
+    }
+}
+
+void FrmShow::mnusetup_Click() {
+    if (openOptions_) openOptions_(*this);
+}
+
+void FrmShow::managewords_Click() {
+    if (openEditor_) openEditor_(*this);
+}
+
+void FrmShow::amewords_Click() {
+    Data1_.DatabaseName.clear();
+    Data1_.clear();
+    const bool started = QProcess::startDetached(ProgramFolder::file(QStringLiteral("Manager")), {});
+    qCInfo(lcDisplay) << "hand-over to Manager" << (started ? "started" : "failed to start");
+    endProcess();
+}
+
+void FrmShow::mnuhelp_Click() {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramFolder::file(QStringLiteral("help.html"))));
+}
+
+void FrmShow::mnuwebsite_Click() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(webSite()))); }
+
+void FrmShow::aboutus_Click() {
+    Form4 about(this);
+    about.exec();
+}
+
+void FrmShow::mnuquit_Click() { endProcess(); }
+
+void FrmShow::closeEvent(QCloseEvent* e) {
+    // A close by the system ends the process like the exit command.
+    e->accept();
+    endProcess();
+}
+
+void FrmShow::endProcess() {
+    Timer6_.stop();
+    qCInfo(lcDisplay) << "ending";
+    if (terminate_) terminate_();
+}

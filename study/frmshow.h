@@ -1,0 +1,101 @@
+#pragma once
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "platform/speech.h"
+#include "study/datacontrol.h"
+#include "study/settingsio.h"
+#include "study/settingsrecord.h"
+
+class QLabel;
+class QMenu;
+class QAction;
+class SettingsStore;
+
+// Study's main window: one small plain window that shows one question with
+// its answer after another and reaches every command through a pop-up menu.
+class FrmShow : public QWidget {
+    Q_OBJECT
+public:
+    using SpeechMaker = std::function<std::unique_ptr<Speech>()>;
+    // Opens extra windows (options dialog, editor) that live in other files.
+    using WindowOpener = std::function<void(FrmShow&)>;
+
+    FrmShow(SettingsStore& store, SpeechMaker speech, QWidget* parent = nullptr);
+    ~FrmShow() override;
+
+    // The start-up sequence after the single-instance test: seeding, reading,
+    // source selection, timer, window settings, voice, first record.
+    void Form_Load();
+
+    // Re-reads the settings and restarts the display from the first record.
+    void frmForm_reload();
+    // Fits the label and the window to the text, keeping the window on screen.
+    void AdjustSize();
+
+    SettingsRecord& settings() { return settings_; }
+    SettingsStore& store() { return store_; }
+    QLabel* LB() const { return LB_; }
+    QTimer* Timer6() { return &Timer6_; }
+    DataControl& Data1() { return Data1_; }
+    QMenu* mnumain() const { return mnumain_; }
+    SettingsIo::Design design() const;
+
+    void setOptionsOpener(WindowOpener f) { openOptions_ = std::move(f); }
+    void setEditorOpener(WindowOpener f) { openEditor_ = std::move(f); }
+    // What "end the process at once" does; tests replace it.
+    void setTerminator(std::function<void()> f) { terminate_ = std::move(f); }
+
+    // Handlers, named by control and event.
+    void Timer6_Timer();
+    void YinPiaoLbl_Change();
+    void Form_MouseDown(int button, int shift, int x, int y);
+    void LB_MouseDown(int button, int shift, int x, int y) { Form_MouseDown(button, shift, x, y); }
+    void mnustop_Click();
+    void mnusetup_Click();
+    void amewords_Click();
+    void managewords_Click();
+    void mnuhelp_Click();
+    void mnuwebsite_Click();
+    void aboutus_Click();
+    void mnuquit_Click();
+
+    static QString displayText(const QString& question, const QString& answer);
+    static const char* webSite();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void buildMenu();
+    void selectAndOpen();
+    void openRecordSet();
+    void showCurrentRecord();
+    void renewVoice();
+    void applyWindowSettings();
+    void endProcess();
+
+    SettingsStore& store_;
+    SpeechMaker makeSpeech_;
+    SettingsRecord settings_;
+    DataControl Data1_;
+    QTimer Timer6_;
+    QLabel* LB_ = nullptr;
+    QLabel* lb0_ = nullptr;
+    QLabel* YinPiaoLbl_ = nullptr;
+    QLabel* EnglishWordLbl_ = nullptr;
+    QMenu* mnumain_ = nullptr;
+    QAction* mnustop_ = nullptr;
+    std::unique_ptr<Speech> voice_;
+    WindowOpener openOptions_, openEditor_;
+    std::function<void()> terminate_;
+    QPoint dragOffset_;
+    bool manualDrag_ = false;
+};

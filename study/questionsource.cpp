@@ -1,0 +1,54 @@
+#include "study/questionsource.h"
+
+#include "platform/messagebox.h"
+#include "questionbank/categories.h"
+#include "questionbank/database.h"
+#include "questionbank/dberror.h"
+#include "questionbank/queries.h"
+#include "questionbank/recordset.h"
+#include "study/datacontrol.h"
+#include "study/settingsrecord.h"
+
+namespace {
+QString inFolder(const QString& folder, const QString& file) {
+    return folder.endsWith(QLatin1Char('/')) ? folder + file : folder + QLatin1Char('/') + file;
+}
+
+void openPersonalList(const QString& folder, DataControl& data) {
+    data.DatabaseName = inFolder(folder, Queries::kPersonalFile);
+    data.RecordSource = Queries::personalList();
+}
+}  // namespace
+
+bool selectSource(const SettingsRecord& s, const QString& folder, DataControl& data, QWidget* parent) {
+    if (s.guageword >= 10) {
+        int count = 0;
+        try {
+            // Only the count is needed; the connection goes right after it.
+            auto db = Database::open(inFolder(folder, Queries::kPersonalFile), {.readOnly = true});
+            count = RecordSet::open(db, Queries::personalList())->RecordCount();
+        } catch (const DbError& e) {
+            MessageBox::show(parent, MessageBox::Icon::Critical, e.message());
+            data.DatabaseName.clear();
+            data.RecordSource.clear();
+            return false;
+        }
+        if (count > 0) {
+            openPersonalList(folder, data);
+            return true;
+        }
+        MessageBox::show(parent, MessageBox::Icon::None, QStringLiteral("Error:New Words book is empty."));
+        data.DatabaseName = inFolder(folder, Queries::kBankFile);
+        data.Connect = Queries::kBankConnect;
+        data.RecordSource = Queries::displayWeatherFallback();
+        return true;
+    }
+    // A negative filter cannot come from the store (reading falls back to the
+    // first category); treat one set in memory the same way.
+    const int filter = s.guageword < 0 ? 1 : s.guageword;
+    data.DatabaseName = inFolder(folder, Queries::kBankFile);
+    data.Connect = Queries::kBankConnect;
+    data.RecordSource = filter == 0 ? Queries::displayAll()
+                                    : Queries::displayCategory(Categories::names().at(filter - 1));
+    return true;
+}

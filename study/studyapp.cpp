@@ -1,0 +1,17 @@
+#include "study/studyapp.h"
+
+StudyApp::StudyApp(SettingsStore& store, FrmShow::SpeechMaker speech)
+    : frm_(std::make_unique<FrmShow>(store, std::move(speech))) {}
+
+StudyApp::~StudyApp() = default;
+
+void StudyApp::start() {
+    frm_->Form_Load();
+    frm_->show();
+}
+
+void StudyApp::activate() {
+    frm_->show();
+    frm_->raise();
+    frm_->activateWindow();
+}

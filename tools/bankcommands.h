@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+#include <QTextStream>
+
+// The commands of bankctl; each returns the process exit code and writes
+// its messages to `out` and `err`.
+namespace BankCommands {
+
+// CSV -> outDir/reg.ocx (protected by the bank password) and an empty
+// outDir/word.ocx. An existing word.ocx is kept unless replacePersonal.
+int build(const QString& csvPath, const QString& outDir, bool replacePersonal, QTextStream& out,
+          QTextStream& err);
+// Either file -> CSV (to csvPath, or to `out` when csvPath is "-").
+int exportCsv(const QString& dbPath, const QString& csvPath, QTextStream& out, QTextStream& err);
+// Opens the file, runs SQLite's integrity check, prints the count per category.
+int check(const QString& dbPath, QTextStream& out, QTextStream& err);
+
+}  // namespace BankCommands
