@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -73,6 +74,14 @@ std::shared_ptr<Database> Database::open(const QString& path, Options options,
         if (!info.exists()) throw DbError::make(DbError::FileNotFound, path);
         if (!info.isFile()) throw DbError::make(DbError::NotADatabase, path);
         if (!info.isReadable()) throw DbError::make(DbError::ReadOnly, path);
+        {
+            // SQLite takes an empty file for a new database and would write a
+            // header into it; only a file that already is one may be opened.
+            QFile f(path);
+            if (!f.open(QIODevice::ReadOnly)) throw DbError::make(DbError::ReadOnly, path);
+            if (f.read(16) != QByteArray("SQLite format 3\0", 16))
+                throw DbError::make(DbError::NotADatabase, path);
+        }
         if (!options.readOnly) {
             // A write would need the file and a journal beside it; refuse now
             // rather than fail on the first save.

@@ -192,10 +192,12 @@ void FrmShow::AdjustSize() {
     const double tpp = Twips::perPixel();
     const QString text = LB_->text();
     // 1. One-line width and line height, always in Arial 12.
+    // The label sizes itself to the text, so fallback fonts for Chinese
+    // count in both measures just as they do in LB.
     lb0_->setText(text);
-    const QFontMetricsF fm0(lb0_->font());
-    const double w0 = fm0.horizontalAdvance(text) * tpp;
-    const double h0 = fm0.height() * tpp;
+    lb0_->adjustSize();
+    const double w0 = lb0_->width() * tpp;
+    const double h0 = lb0_->height() * tpp;
     // 2. Height wrapped at 5000 in the configured size.
     const double h1 = LB_->heightForWidth(Twips::toPixels(5000)) * tpp;
     // 3. The one-line width spread over that many lines, never below 2100.
@@ -286,7 +288,7 @@ void FrmShow::mouseReleaseEvent(QMouseEvent*) { manualDrag_ = false; }
 
 void FrmShow::mnustop_Click() {
     // Decided by the caption alone, not by the timer.
-    if (mnustop_->text() != QLatin1String("暂停(&P)")) {
+    if (mnustop_->text() != QStringLiteral("暂停(&P)")) {
         mnustop_->setText(QStringLiteral("暂停(&P)"));
         Timer6_.start();
     } else {

@@ -1,11 +1,13 @@
 #pragma once
+#include <type_traits>
 
 struct SettingsRecord;
 
 // The larger of two values: the first when it is greater, else the second.
 template <class A, class B>
-auto MaxValue(A a, B b) -> decltype(a > b ? a : b) {
-    return a > b ? a : b;
+std::common_type_t<A, B> MaxValue(A a, B b) {
+    if (a > b) return a;
+    return b;
 }
 
 // Adds (markword 1) or removes (markword 0) Study's start at log-on; any other

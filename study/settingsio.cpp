@@ -60,9 +60,12 @@ bool seed(SettingsStore& store, const Design& d) {
 SettingsRecord read(const SettingsStore& s, const Design& d) {
     constexpr int lo16 = std::numeric_limits<qint16>::min(), hi16 = std::numeric_limits<qint16>::max();
     SettingsRecord r;
-    r.ctimeword = whole(s, "ctimeword", 3, 15, 7);
+    // The options dialog offers 3 to 15 seconds; the display timer works with
+    // anything from 1 to 32 (32 * 1000 still fits 16 bits), so keep those.
+    r.ctimeword = whole(s, "ctimeword", 1, 32, 7);
     r.ssaveword = whole(s, "ssaveword", 0, 1, 1);
-    r.guageword = whole(s, "guageword", 0, 10, 1);
+    // 10 and above all mean the personal list.
+    r.guageword = whole(s, "guageword", 0, hi16, 1);
     r.markword = whole(s, "markword", 0, 1, 0);
     r.xxx = s.read(QStringLiteral("xxx"));
     r.agent = s.read(QStringLiteral("agent"));

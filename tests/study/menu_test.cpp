@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+
+#include "tests/study/studyfixture.h"
+
+namespace {
+QStringList captions(QMenu* m) {
+    QStringList out;
+    for (QAction* a : m->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+QAction* action(FrmShow& w, const char* name) { return w.mnumain()->findChild<QAction*>(QLatin1String(name)); }
+}  // namespace
+
+TEST(Menu, EntriesInTheirOrder) {
+    StudyFixture f;
+    f.env.makeBank(threeQuestions());
+    FrmShow& w = f.start();
+    EXPECT_EQ(captions(w.mnumain()),
+              QStringList({"暂停(&P)", "选项(&O)...", "题目管理(&E)", "新题目管理(&N)", "帮助(&H)", "-",
+                           "学车网站(&W)", "关于我们(&A)", "-", "退出(&E)"}));
+    for (const char* name : {"mnustop", "mnusetup", "amewords", "managewords", "mnuhelp", "mnuwebsite",
+                             "aboutus", "mnuquit"})
+        EXPECT_NE(action(w, name), nullptr) << name;
+}
+
+TEST(Menu, MouseButtonValues) {
+    StudyFixture f;
+    f.env.makeBank(threeQuestions());
+    FrmShow& w = f.start();
+    w.Form_MouseDown(3, 0, 5, 5);
+    EXPECT_FALSE(w.mnumain()->isVisible()) << "both buttons neither drag nor open the menu";
+    w.Form_MouseDown(4, 0, 5, 5);
+    EXPECT_FALSE(w.mnumain()->isVisible());
+    QTest::mouseClick(w.LB(), Qt::RightButton);
+    EXPECT_TRUE(w.mnumain()->isVisible()) << "right button on the label opens the menu";
+    w.mnumain()->hide();
+    QTest::mouseClick(&w, Qt::RightButton, {}, QPoint(2, 2));
+    EXPECT_TRUE(w.mnumain()->isVisible());
+    w.mnumain()->hide();
+}
+
+TEST(Menu, PauseIsDecidedByTheCaptionAndReloadRestartsTheCycle) {
+    StudyFixture f;
+    f.env.makeBank(threeQuestions());
+    FrmShow& w = f.start();
+    QAction* stop = action(w, "mnustop");
+    ASSERT_NE(stop, nullptr);
+    stop->trigger();
+    EXPECT_FALSE(w.Timer6()->isActive());
+    EXPECT_EQ(stop->text(), "继续(&C)");
+    w.Timer6_Timer();  // a reload shows the first record again
+    w.frmForm_reload();
+    EXPECT_TRUE(w.Timer6()->isActive());
+    EXPECT_EQ(stop->text(), "继续(&C)");
+    EXPECT_EQ(f.shownQuestion(), "问题1");
+    stop->trigger();
+    EXPECT_EQ(stop->text(), "暂停(&P)");
+    EXPECT_TRUE(w.Timer6()->isActive());
+}
+
+TEST(Menu, ExitAndSystemCloseEndWithoutSaving) {
+    StudyFixture f;
+    f.env.makeBank(threeQuestions());
+    FrmShow& w = f.start();
+    const QByteArray before = readFile(f.env.settingsFile());
+    action(w, "mnuquit")->trigger();
+    EXPECT_EQ(f.terminated, 1);
+    w.close();
+    EXPECT_EQ(f.terminated, 2);
+    EXPECT_EQ(readFile(f.env.settingsFile()), before);
+}
+
+TEST(Menu, HandOverEndsStudyEvenWithoutManager) {
+    StudyFixture f;
+    f.env.makeBank(threeQuestions());
+    FrmShow& w = f.start();
+    action(w, "amewords")->trigger();
+    EXPECT_EQ(f.terminated, 1);
+    EXPECT_TRUE(w.Data1().DatabaseName.isEmpty());
+}

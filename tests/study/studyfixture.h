@@ -1,0 +1,84 @@
+#pragma once
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include <QLabel>
+
+#include "platform/messagebox.h"
+#include "platform/settingsstore.h"
+#include "platform/speech.h"
+#include "study/frmshow.h"
+#include "tests/support/testenv.h"
+
+// A speech engine that records what it is asked to do.
+struct SpeechLog {
+    QStringList spoken;
+    QList<int> selected;
+    int created = 0;
+};
+
+class RecordingSpeech : public Speech {
+public:
+    RecordingSpeech(SpeechLog& log, QStringList voices) : log_(log), voices_(std::move(voices)) {}
+    QStringList voiceDescriptions() override { return voices_; }
+    bool selectVoice(int p) override {
+        log_.selected << p;
+        return true;
+    }
+    bool speak(const QString& t) override {
+        log_.spoken << t;
+        return true;
+    }
+
+private:
+    SpeechLog& log_;
+    QStringList voices_;
+};
+
+// Study's main window over a private program folder and settings file.
+struct StudyFixture {
+    TestEnv env;
+    SpeechLog speech;
+    QStringList voices{QStringLiteral("English"), QStringLiteral("Microsoft Simplified Chinese")};
+    std::vector<MessageBox::Shown> messages;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<FrmShow> frm;
+    int terminated = 0;
+
+    StudyFixture() {
+        MessageBox::setHook([this](const MessageBox::Shown& s) { messages.push_back(s); });
+    }
+    ~StudyFixture() { MessageBox::setHook({}); }
+
+    // Settings written before the start, on top of the first-run values.
+    void settings(std::initializer_list<std::pair<const char*, const char*>> values) {
+        SettingsStore s;
+        s.write(QStringLiteral("xxx"), QStringLiteral("1"));
+        for (const auto& [k, v] : values) s.write(QLatin1String(k), QLatin1String(v));
+    }
+
+    FrmShow& start() {
+        store = std::make_unique<SettingsStore>();
+        frm = std::make_unique<FrmShow>(*store, [this]() -> std::unique_ptr<Speech> {
+            ++speech.created;
+            return std::make_unique<RecordingSpeech>(speech, voices);
+        });
+        frm->setTerminator([this] { ++terminated; });
+        frm->Form_Load();
+        frm->show();
+        return *frm;
+    }
+
+    QString shownQuestion() const {
+        const QString text = frm->LB()->text();
+        const int at = text.indexOf(QStringLiteral("  (后面为答案）"));
+        return at < 0 ? text : text.left(at);
+    }
+};
+
+inline std::vector<BankSchema::Question> threeQuestions(const QString& category = QStringLiteral("交通安全法律")) {
+    return {{category, QStringLiteral("问题1"), QStringLiteral("答案1")},
+            {category, QStringLiteral("问题2"), QStringLiteral("答案2")},
+            {category, QStringLiteral("问题3"), QStringLiteral("答案3")}};
+}
