@@ -52,6 +52,16 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     if (f.open(QIODevice::WriteOnly)) f.write(bytes);
 }
 
+#ifdef QUILLMERE_BENCH_MAIN
+#include <benchmark/benchmark.h>
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
+#else
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     ::testing::InitGoogleTest(&argc, argv);
@@ -59,3 +69,4 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Study"));
     return RUN_ALL_TESTS();
 }
+#endif

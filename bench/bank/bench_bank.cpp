@@ -1,0 +1,112 @@
+// Opening the bank, running one category's query and reading it to the end,
+// beside the sqlite3 shell reading the same rows in the same run.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "questionbank/bankschema.h"
+#include "questionbank/categories.h"
+#include "questionbank/database.h"
+#include "questionbank/queries.h"
+#include "questionbank/recordset.h"
+
+namespace {
+
+QString shippedBank() {
+    const QString dir = qEnvironmentVariable("QUILLMERE_PROGRAM_DIR", QStringLiteral(BENCH_PROGRAM_DIR));
+    return dir + QStringLiteral("/reg.ocx");
+}
+
+// 100,000 questions, 10,000 in each category.
+const QString& bigBank() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        std::vector<BankSchema::Question> qs;
+        const QStringList names = Categories::names();
+        qs.reserve(100000);
+        for (int i = 0; i < 100000; ++i)
+            qs.push_back({names[i % 10], QStringLiteral("第%1题：机动车在道路上行驶时应当怎样做？").arg(i),
+                          QStringLiteral("按规定行驶，答案%1").arg(i)});
+        const QString p = dir.path() + QStringLiteral("/reg.ocx");
+        BankSchema::build(p, BankSchema::Kind::Bank, qs, Queries::kBankPassword);
+        return p;
+    }();
+    return path;
+}
+
+int readCategory(const QString& path, const QString& category) {
+    auto db = Database::open(path, {.exclusive = true}, Queries::kBankConnect);
+    auto rs = RecordSet::open(db, Queries::managerEditor(category));
+    int n = 0;
+    for (rs->MoveFirst(); !rs->atEOF(); rs->MoveNext()) n += rs->text(QStringLiteral("English")).size() > 0;
+    return n;
+}
+
+void runShell(const QString& path, const QString& category) {
+    QProcess p;
+    p.start(QStringLiteral("sqlite3"),
+            {path, QStringLiteral("select * from word where category='%1' ORDER BY English;").arg(category)});
+    p.waitForFinished(-1);
+    if (p.readAllStandardOutput().isEmpty()) std::fprintf(stderr, "sqlite3 returned nothing\n");
+}
+
+void BM_CategoryShipped(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(readCategory(shippedBank(), QStringLiteral("交通信号")));
+}
+void BM_CategoryShippedSqliteShell(benchmark::State& state) {
+    for (auto _ : state) runShell(shippedBank(), QStringLiteral("交通信号"));
+}
+void BM_Category100k(benchmark::State& state) {
+    for (auto _ : state) state.counters["rows"] = readCategory(bigBank(), QStringLiteral("交通信号"));
+}
+void BM_Category100kSqliteShell(benchmark::State& state) {
+    for (auto _ : state) runShell(bigBank(), QStringLiteral("交通信号"));
+}
+void BM_WholeBank100k(benchmark::State& state) {
+    for (auto _ : state) {
+        auto db = Database::open(bigBank(), {.readOnly = true}, Queries::kBankConnect);
+        state.counters["rows"] = RecordSet::open(db, Queries::displayAll())->RecordCount();
+    }
+}
+
+BENCHMARK(BM_CategoryShipped)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CategoryShippedSqliteShell)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Category100k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Category100kSqliteShell)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeBank100k)->Unit(benchmark::kMillisecond);
+
+// Prints our time over the shell's for the same rows.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs) times_[r.benchmark_name()] = r.GetAdjustedRealTime();
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        ratio("BM_CategoryShipped", "BM_CategoryShippedSqliteShell");
+        ratio("BM_Category100k", "BM_Category100kSqliteShell");
+    }
+
+private:
+    void ratio(const std::string& ours, const std::string& shell) {
+        if (times_.count(ours) && times_.count(shell) && times_[shell] > 0)
+            std::printf("ratio %s / sqlite3 shell: %.2f\n", ours.c_str(), times_[ours] / times_[shell]);
+    }
+    std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+}
