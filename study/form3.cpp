@@ -25,8 +25,8 @@ namespace {
 
 constexpr int kMinSeconds = 3, kMaxSeconds = 15;
 constexpr int kMinFontSize = 8, kMaxFontSize = 55;
-constexpr std::uint32_t kDefaultText = 16777215;   // white
-constexpr std::uint32_t kDefaultForm = 11230520;   // red 56, green 93, blue 171
+constexpr std::uint32_t kDefaultText = 16777215;  // white
+constexpr std::uint32_t kDefaultForm = 11230520;  // red 56, green 93, blue 171
 constexpr int kDefaultFontSize = 12;
 const char* const kSample = "Welcome to use Quillmere V3.3.";
 
@@ -36,7 +36,8 @@ const char* const kSample = "Welcome to use Quillmere V3.3.";
 // trough still step the other way, so those steps are turned round here.
 class UpsideDownScrollBar : public QScrollBar {
 public:
-    UpsideDownScrollBar(int lowest, int highest, QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
+    UpsideDownScrollBar(int lowest, int highest, QWidget* parent)
+        : QScrollBar(Qt::Vertical, parent) {
         setRange(lowest, highest);
         setSingleStep(1);
         setPageStep(1);
@@ -51,9 +52,11 @@ public:
                 case SliderPageStepAdd:
                 case SliderPageStepSub:
                     // The position already holds the step; value() does not yet.
-                    setSliderPosition(std::clamp(2 * value() - sliderPosition(), minimum(), maximum()));
+                    setSliderPosition(
+                        std::clamp(2 * value() - sliderPosition(), minimum(), maximum()));
                     break;
-                default: break;
+                default:
+                    break;
             }
         });
     }
@@ -71,7 +74,8 @@ protected:
 };
 
 void place(QWidget* w, double x, double y, double width, double height) {
-    w->setGeometry(Twips::toPixels(x), Twips::toPixels(y), Twips::toPixels(width), Twips::toPixels(height));
+    w->setGeometry(Twips::toPixels(x), Twips::toPixels(y), Twips::toPixels(width),
+                   Twips::toPixels(height));
 }
 
 // Controls whose size the layout leaves to their caption: as wide as the
@@ -83,7 +87,9 @@ void placeAt(QWidget* w, double x, double y, double rowTwips) {
                    std::max(Twips::toPixels(rowTwips), textHeight));
 }
 
-int clampTo(int v, int lo, int hi) { return std::clamp(v, lo, hi); }
+int clampTo(int v, int lo, int hi) {
+    return std::clamp(v, lo, hi);
+}
 
 }  // namespace
 
@@ -111,7 +117,8 @@ Form3::Form3(FrmShow& main) : QDialog(&main), main_(main) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("选项..."));
     // Only the close box: closing is the one way to finish.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     // The Chinese interface font of the dialog; Frame2 names its own font.
     QFont f(QStringLiteral("WenQuanYi Micro Hei"));
     f.setPointSize(9);
@@ -135,7 +142,8 @@ void Form3::buildControls() {
     Option1_[0] = new QRadioButton(QStringLiteral("全部"), Picture4_);
     Option1_[0]->setObjectName(QStringLiteral("Option1_0"));
     place(Option1_[0], 120, 100, 5145, 195);
-    Option1_[0]->resize(Option1_[0]->width(), std::max(Option1_[0]->height(), fontMetrics().height() + 2));
+    Option1_[0]->resize(Option1_[0]->width(),
+                        std::max(Option1_[0]->height(), fontMetrics().height() + 2));
 
     Frame2_ = new QGroupBox(QStringLiteral("系统设置"), this);
     Frame2_->setObjectName(QStringLiteral("Frame2"));
@@ -252,16 +260,29 @@ void Form3::Form_Load() {
     Picture2_->setOleColour(form);
     text2_->setText(QString::number(size));
     if (Option1_[choice]) Option1_[choice]->setChecked(true);
-    qCInfo(lcSettings) << "options dialog loaded: seconds" << seconds << "size" << size << "choice" << choice;
+    qCInfo(lcSettings) << "options dialog loaded: seconds" << seconds << "size" << size << "choice"
+                       << choice;
 }
 
-void Form3::Check1_Click() { main_.settings().ssaveword = Check1_->isChecked() ? 1 : 0; }
-void Form3::Check2_Click() { main_.settings().ontopword = Check2_->isChecked() ? 1 : 0; }
-void Form3::Check3_Click() { main_.settings().isnoSpeak = Check3_->isChecked() ? 1 : 0; }
-void Form3::Check5_Click() { main_.settings().markword = Check5_->isChecked() ? 1 : 0; }
+void Form3::Check1_Click() {
+    main_.settings().ssaveword = Check1_->isChecked() ? 1 : 0;
+}
+void Form3::Check2_Click() {
+    main_.settings().ontopword = Check2_->isChecked() ? 1 : 0;
+}
+void Form3::Check3_Click() {
+    main_.settings().isnoSpeak = Check3_->isChecked() ? 1 : 0;
+}
+void Form3::Check5_Click() {
+    main_.settings().markword = Check5_->isChecked() ? 1 : 0;
+}
 
-void Form3::VScroll2_Change() { text1_1_->setText(QString::number(VScroll2_->value())); }
-void Form3::VScroll1_Change() { text2_->setText(QString::number(VScroll1_->value())); }
+void Form3::VScroll2_Change() {
+    text1_1_->setText(QString::number(VScroll2_->value()));
+}
+void Form3::VScroll1_Change() {
+    text2_->setText(QString::number(VScroll1_->value()));
+}
 
 void Form3::text2_Change() {
     bool ok = false;

@@ -52,7 +52,8 @@ void clickArrow(QScrollBar* bar, bool upper) {
     opt.pageStep = bar->pageStep();
     opt.upsideDown = bar->invertedAppearance();
     const QRect r = bar->style()->subControlRect(
-        QStyle::CC_ScrollBar, &opt, upper ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine, bar);
+        QStyle::CC_ScrollBar, &opt,
+        upper ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine, bar);
     ASSERT_TRUE(r.isValid());
     QTest::mouseClick(bar, Qt::LeftButton, {}, r.center());
 }
@@ -83,7 +84,8 @@ protected:
         const QStringList names = Categories::names();
         std::vector<BankSchema::Question> bank;
         for (int i = 0; i < names.size(); ++i)
-            bank.push_back({names[i], QStringLiteral("题目%1").arg(i), QStringLiteral("答案%1").arg(i)});
+            bank.push_back(
+                {names[i], QStringLiteral("题目%1").arg(i), QStringLiteral("答案%1").arg(i)});
         env_->makeBank(bank);
         env_->makePersonalList({{QString(), QStringLiteral("生词"), QStringLiteral("解释")}});
         MessageBox::setHook([this](const MessageBox::Shown& s) { messages_ << s.text; });
@@ -128,7 +130,9 @@ protected:
     }
 
     QString stored(const char* key) const {
-        return QSettings(env_->settingsFile(), QSettings::IniFormat).value(QLatin1String(key)).toString();
+        return QSettings(env_->settingsFile(), QSettings::IniFormat)
+            .value(QLatin1String(key))
+            .toString();
     }
 
     std::unique_ptr<TestEnv> env_;
@@ -144,7 +148,8 @@ TEST_F(OptionsDialog, FirstRunShowsTheSeededSettingsInEveryControl) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("选项..."));
         EXPECT_TRUE(d.isModal());
         EXPECT_EQ(d.parentWidget(), &main());
-        EXPECT_TRUE(main().Timer6()->isActive()) << "the display must keep running behind the dialog";
+        EXPECT_TRUE(main().Timer6()->isActive())
+            << "the display must keep running behind the dialog";
         EXPECT_TRUE(child<QCheckBox>(d, "Check1")->isChecked());
         EXPECT_TRUE(child<QCheckBox>(d, "Check2")->isChecked());
         EXPECT_FALSE(child<QCheckBox>(d, "Check5")->isChecked());
@@ -160,7 +165,8 @@ TEST_F(OptionsDialog, FirstRunShowsTheSeededSettingsInEveryControl) {
         ASSERT_NE(first, nullptr);
         EXPECT_TRUE(first->isChecked());
         EXPECT_EQ(first->text(), QStringLiteral("交通安全法律"));
-        EXPECT_EQ(first->mapTo(&d, QPoint()).x(), child<QRadioButton>(d, "Option1_3")->mapTo(&d, QPoint()).x());
+        EXPECT_EQ(first->mapTo(&d, QPoint()).x(),
+                  child<QRadioButton>(d, "Option1_3")->mapTo(&d, QPoint()).x());
         EXPECT_LT(child<QRadioButton>(d, "Option1_0")->y(), first->y());
     });
 }
@@ -262,7 +268,8 @@ TEST_F(OptionsDialog, TypedSizeResizesTheMainWindowAtOnceAndIsSaved) {
         EXPECT_EQ(main().settings().FontSizeNumber, 30);
         // The layout may trade width for lines; a larger font always adds height.
         EXPECT_GT(main().height(), before.height());
-        EXPECT_EQ(main().size(), main().LB()->size() + QSize(Twips::toPixels(200), Twips::toPixels(200)));
+        EXPECT_EQ(main().size(),
+                  main().LB()->size() + QSize(Twips::toPixels(200), Twips::toPixels(200)));
     });
     EXPECT_EQ(stored("FontSizeNumber"), QStringLiteral("30"));
     EXPECT_EQ(main().settings().FontSizeNumber, 30);
@@ -304,7 +311,8 @@ TEST_F(OptionsDialog, DefaultButtonThenCloseStoresWhiteBlueAndTwelve) {
         EXPECT_EQ(child<QLineEdit>(d, "text2")->text(), QStringLiteral("12"));
         EXPECT_EQ(child<ColourSwatch>(d, "Picture1")->oleColour(), 16777215u);
         EXPECT_EQ(child<ColourSwatch>(d, "Picture2")->oleColour(), 11230520u);
-        EXPECT_EQ(child<QScrollBar>(d, "VScroll1")->value(), 40) << "the button leaves the spinner alone";
+        EXPECT_EQ(child<QScrollBar>(d, "VScroll1")->value(), 40)
+            << "the button leaves the spinner alone";
     });
     EXPECT_EQ(stored("txtColor"), QStringLiteral("16777215"));
     EXPECT_EQ(stored("formColor"), QStringLiteral("11230520"));
@@ -320,7 +328,8 @@ TEST_F(OptionsDialog, ChosenTextColourShowsTheSampleAndIsSaved) {
         EXPECT_EQ(child<ColourSwatch>(d, "Picture1")->oleColour(), 255u);
     });
     EXPECT_EQ(stored("txtColor"), QStringLiteral("255"));
-    EXPECT_EQ(stored("formColor"), QStringLiteral("-2147483647")) << "an untouched system colour stays one";
+    EXPECT_EQ(stored("formColor"), QStringLiteral("-2147483647"))
+        << "an untouched system colour stays one";
 }
 
 TEST_F(OptionsDialog, ChosenBackgroundColourPaintsTheMainWindowAndIsSaved) {
