@@ -9,7 +9,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Study"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Study"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
 
     // A second start only brings the running window forward; it reads and
