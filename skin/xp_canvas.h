@@ -1,0 +1,148 @@
+#pragma once
+#include <QImage>
+#include <QPixmap>
+#include <QPoint>
+#include <QVariantMap>
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QTimer;
+class PictureBox;
+
+// A container that draws a whole window frame (title band, borders, icon,
+// caption) from skin pictures, for a form without a system frame, and lets the
+// user move, maximise, restore and resize that form with the mouse.
+//
+// The form creates one frame at 0,0 filling its client area and puts its
+// controls inside it. While the frame sits at 0,0 filling its parent it
+// follows the parent's size by itself; a form may also resize it directly.
+class xp_canvas : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(QPixmap Icon READ Icon WRITE setIcon)
+    Q_PROPERTY(bool Fixed_Single READ Fixed_Single WRITE setFixed_Single)
+public:
+    static constexpr QRgb kKeyColour = 0xFFFF00FF;
+    static constexpr QRgb kSurfaceColour = 0xFFECE9D8;
+    static constexpr int kBandHeight = 29;
+    static constexpr int kBorder = 5;
+    static constexpr int kGrip = 9;
+
+    explicit xp_canvas(QWidget* parent = nullptr);
+
+    QString Caption() const;
+    void setCaption(const QString& caption);
+    QPixmap Icon() const { return icon_; }
+    void setIcon(const QPixmap& icon);
+    bool Fixed_Single() const { return fixed_; }
+    void setFixed_Single(bool fixed);
+    // Active look and a fresh layout; the keyboard focus stays where it is.
+    void SetFocus();
+    // Cuts the key-coloured corner pixels of the title band out of form's
+    // window region. Call after a layout, and again after the form resizes.
+    void make_trans(QWidget* form);
+
+    // Stored properties "Caption", "Icon", "Fixed_Single". Keys match without
+    // regard to case; values equal to their defaults are not written.
+    void InitProperties();
+    void ReadProperties(const QVariantMap& bag);
+    QVariantMap WriteProperties() const;
+
+    const QImage& surface() const { return surface_; }
+
+signals:
+    void Click();
+    void DblClick();
+    void KeyDown(int keyCode, int shift);
+    void KeyPress(int keyAscii);
+    void KeyUp(int keyCode, int shift);
+    void MouseDown(int button, int shift, int x, int y);
+    void MouseMove(int button, int shift, int x, int y);
+    void MouseUp(int button, int shift, int x, int y);
+    void Resize();
+    void PropertyChanged(const QString& name);
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+
+private:
+    void UserControl_Resize();
+    void UserControl_EnterFocus();
+    void UserControl_GotFocus();
+    void UserControl_ExitFocus();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void skin_active();
+    void skin_inactive();
+    void drag_resize(QWidget* form, QPoint press, QPoint release, int code);
+
+    void pictop_MouseDown(int Button, int Shift, int X, int Y);
+    void pictop_MouseMove(int Button, int Shift, int X, int Y);
+    void pictop_MouseUp(int Button, int Shift, int X, int Y);
+    void pictop_DblClick();
+    void lblcaption_MouseDown(int Button, int Shift, int X, int Y);
+    void lblcaption_MouseMove(int Button, int Shift, int X, int Y);
+    void lblcaption_MouseUp(int Button, int Shift, int X, int Y);
+    void lblcaption_DblClick();
+    void picleft_MouseDown(int Button, int Shift, int X, int Y);
+    void picleft_MouseUp(int Button, int Shift, int X, int Y);
+    void picright_MouseDown(int Button, int Shift, int X, int Y);
+    void picright_MouseUp(int Button, int Shift, int X, int Y);
+    void picbottom_MouseDown(int Button, int Shift, int X, int Y);
+    void picbottom_MouseUp(int Button, int Shift, int X, int Y);
+    void imgresize_MouseDown(int Index, int Button, int Shift, int X, int Y);
+    void imgresize_MouseUp(int Index, int Button, int Shift, int X, int Y);
+
+    QWidget* form() const;
+    void zonePressed(QWidget* zone, int X, int Y);
+    void zoneReleased(QWidget* zone, int code, int X, int Y);
+    void beginMove(QWidget* from, int X, int Y);
+    void followMove(QWidget* from, int X, int Y);
+    void toggleMaximised();
+    void applyLook(int set);
+    void trackParent(QWidget* parent);
+    void onFocusChanged(QWidget* old, QWidget* now);
+    bool dispatchMouse(QObject* watched, QMouseEvent* e);
+
+    PictureBox* pictop;
+    PictureBox* picbottom;
+    PictureBox* picleft;
+    PictureBox* picright;
+    QLabel* lblcaption;
+    QLabel* imgicon;
+    QLabel* lblshadow;
+    std::array<QWidget*, 8> imgresize{};  // only the grips 2, 4, 5, 6 and 7 exist
+    QLabel* Image1;
+    QLabel* imgtop;
+    QLabel* imgtopmax;
+    QLabel* imgleft;
+    QLabel* imgright;
+    QLabel* imgbottom;
+    // [0] the active set, [1] the inactive set, in holder order
+    std::array<std::array<QLabel*, 5>, 2> skinSets{};
+    QTimer* Timer1;
+    QTimer* Timer2;
+
+    QImage surface_;
+    QPixmap icon_;
+    bool fixed_ = false;
+    bool constructing_ = true;
+    QPoint pressPoint_;
+    QPoint releasePoint_;
+    // Fallback move for platforms without a system move: where the drag
+    // started on screen and where the form was then.
+    bool moving_ = false;
+    QPoint moveFrom_;
+    QPoint formFrom_;
+    QWidget* trackedParent_ = nullptr;
+};

@@ -1,0 +1,125 @@
+#include "skin/xptopbuttons.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "skin/eventargs.h"
+#include "skin/pictureclip.h"
+#include "skin/propertybag.h"
+#include "skin/skinart.h"
+
+xptopbuttons::xptopbuttons(QWidget* parent) : QWidget(parent) {
+    // The sheets are drawn for exactly this size and never stretched, so no
+    // size the form asks for may change it.
+    setFixedSize(kSide, kSide);
+    setMouseTracking(true);
+    const char* const sheets[4] = {"topclose", "topmax", "topmin", "toprestore"};
+    for (int i = 0; i < 4; ++i) {
+        pc[i] = new PictureClip(SkinArt::load(QLatin1String(sheets[i])), 4, 1, this);
+        pc[i]->setObjectName(QStringLiteral("pc%1").arg(i));
+    }
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(10);
+    connect(Timer1, &QTimer::timeout, this, &xptopbuttons::Timer1_Timer);
+    refresh();
+    Timer1->start();
+}
+
+void xptopbuttons::setValue(int value) {
+    value_ = value;
+    refresh();
+}
+
+QPixmap xptopbuttons::face() const { return pc[sheet_]->GraphicCell(cell_); }
+
+void xptopbuttons::InitProperties() { ReadProperties({}); }
+
+void xptopbuttons::ReadProperties(const QVariantMap& bag) {
+    setValue(PropertyBag::read(bag, QStringLiteral("Value"), 0).toInt());
+    setEnabled(PropertyBag::read(bag, QStringLiteral("Enabled"), true).toBool());
+}
+
+QVariantMap xptopbuttons::WriteProperties() const {
+    QVariantMap bag;
+    if (value_ != 0) bag.insert(QStringLiteral("Value"), value_);
+    if (!isEnabled()) bag.insert(QStringLiteral("Enabled"), false);
+    return bag;
+}
+
+void xptopbuttons::refresh() {
+    if (value_ >= 0 && value_ <= 3) sheet_ = static_cast<qint16>(value_);
+    showCell(isEnabled() ? Normal : Disabled);
+}
+
+void xptopbuttons::showCell(int cell) {
+    cell_ = cell;
+    update();
+}
+
+void xptopbuttons::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::EnabledChange) showCell(isEnabled() ? Normal : Disabled);
+    QWidget::changeEvent(e);
+}
+
+void xptopbuttons::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, face());
+}
+
+void xptopbuttons::showEvent(QShowEvent*) { refresh(); }
+
+void xptopbuttons::UserControl_MouseDown(int Button, int Shift, int X, int Y) {
+    showCell(Pressed);
+    emit MouseDown(Button, Shift, X, Y);
+}
+
+void xptopbuttons::UserControl_MouseMove(int Button, int Shift, int X, int Y) {
+    Timer1->start();
+    if (X >= 0 && X <= width() && Y >= 0 && Y <= height()) {
+        emit MouseMove(Button, Shift, X, Y);
+        showCell(Button == 1 ? Pressed : Hover);
+    }
+}
+
+// The normal image is back before the form hears of the release, so a form
+// that closes or hides the window on it never leaves a pressed image behind.
+void xptopbuttons::UserControl_MouseUp(int Button, int Shift, int X, int Y) {
+    showCell(Normal);
+    emit MouseUp(Button, Shift, X, Y);
+}
+
+void xptopbuttons::UserControl_Click() { emit Click(); }
+
+void xptopbuttons::Timer1_Timer() {
+    const QPoint p = mapFromGlobal(QCursor::pos());
+    if (p.x() < 0 || p.y() < 0 || p.x() > width() || p.y() > height()) {
+        Timer1->stop();
+        emit MouseOut();
+        if (isEnabled()) showCell(Normal);
+    }
+}
+
+void xptopbuttons::mousePressEvent(QMouseEvent* e) {
+    pressedHere_ = e->button() == Qt::LeftButton;
+    UserControl_MouseDown(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
+                          e->position().toPoint().x(), e->position().toPoint().y());
+}
+
+void xptopbuttons::mouseMoveEvent(QMouseEvent* e) {
+    UserControl_MouseMove(EventArgs::buttons(e->buttons()), EventArgs::shift(e->modifiers()),
+                          e->position().toPoint().x(), e->position().toPoint().y());
+}
+
+void xptopbuttons::mouseReleaseEvent(QMouseEvent* e) {
+    const bool click = pressedHere_ && e->button() == Qt::LeftButton &&
+                       rect().contains(e->position().toPoint());
+    pressedHere_ = false;
+    UserControl_MouseUp(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
+                        e->position().toPoint().x(), e->position().toPoint().y());
+    if (click) UserControl_Click();
+}
+
+void xptopbuttons::mouseDoubleClickEvent(QMouseEvent*) {}
