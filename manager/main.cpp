@@ -1,13 +1,19 @@
-// Manager: the question-bank editor. For now a plain window.
+// Manager: edits the question bank one category at a time.
 #include <QApplication>
-#include <QLabel>
+
+#include "manager/bankbackup.h"
+#include "platform/programfolder.h"
+#include "questionbank/addedit.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Manager"));
-    QLabel w(QStringLiteral("题目管理"));
-    w.setWindowTitle(QStringLiteral("题目管理"));
-    w.resize(481, 449);
-    w.show();
+    QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
+
+    addedit form(EditorVariant::manager(), ProgramFolder::path());
+    form.setBeforeFirstWrite(&BankBackup::make);
+    form.setCloser([] { QCoreApplication::exit(0); });
+    form.Form_Load();
+    form.show();
     return app.exec();
 }

@@ -304,7 +304,10 @@ void xp_canvas::UserControl_Resize() {
         // Not while the frame is being built: the form around it is not
         // finished yet and must not see its own events.
         if (constructing_) return false;
-        QCoreApplication::processEvents();
+        // Paints and the like only: the layout also runs inside focus and
+        // mouse handlers, and delivering the matching mouse release from in
+        // there leaves the press grabbed by the wrong widget.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         return true;
     });
     emit Resize();

@@ -1,13 +1,16 @@
 #include "study/studyapp.h"
 
+#include "platform/programfolder.h"
+#include "questionbank/addedit.h"
 #include "study/form3.h"
 
 StudyApp::StudyApp(SettingsStore& store, FrmShow::SpeechMaker speech)
     : frm_(std::make_unique<FrmShow>(store, std::move(speech))) {
     frm_->setOptionsOpener([](FrmShow& main) { Form3::showModal(main); });
+    frm_->setEditorOpener([this](FrmShow&) { showEditor(); });
 }
 
-StudyApp::~StudyApp() = default;
+StudyApp::~StudyApp() { delete editor_; }
 
 void StudyApp::start() {
     frm_->Form_Load();
@@ -18,4 +21,23 @@ void StudyApp::activate() {
     frm_->show();
     frm_->raise();
     frm_->activateWindow();
+}
+
+void StudyApp::showEditor() {
+    // One editor at a time; a second use only brings it forward.
+    if (editor_) {
+        editor_->showNormal();
+        editor_->raise();
+        editor_->activateWindow();
+        return;
+    }
+    auto* editor = new addedit(EditorVariant::study(), ProgramFolder::path());
+    if (!editor->Form_Load()) {
+        delete editor;
+        return;
+    }
+    // Closing releases the form and its database; the next use loads afresh.
+    editor->setCloser([editor] { editor->deleteLater(); });
+    editor_ = editor;
+    editor->show();
 }

@@ -1,10 +1,13 @@
 #pragma once
 #include <QObject>
+#include <QPointer>
 #include <memory>
 
+#include "questionbank/addedit.h"
 #include "study/frmshow.h"
 
 class SettingsStore;
+
 
 // Study's windows: the main window and the windows its menu opens.
 class StudyApp : public QObject {
@@ -15,6 +18,9 @@ public:
 
     void start();
     FrmShow& main() { return *frm_; }
+    // The personal-list editor, when it is open.
+    addedit* editor() const { return editor_; }
+    void showEditor();
 
 public slots:
     // Brings the main window forward, for a second start of the program.
@@ -22,4 +28,5 @@ public slots:
 
 private:
     std::unique_ptr<FrmShow> frm_;
+    QPointer<addedit> editor_;
 };

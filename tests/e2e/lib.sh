@@ -79,7 +79,16 @@ window_named() {  # title -> window id
 }
 
 click_in() {  # window x y [button]
-  xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}"
+  # Let the program see the pointer arrive before the button goes down.
+  xdotool mousemove --window "$1" "$2" "$3"
+  sleep 0.15
+  xdotool click "${4:-1}"
+  sleep 0.2
+}
+
+type_text() {  # text; typed into the focused control
+  xdotool type --delay 40 "$1"
+  sleep 0.3
 }
 
 shot() { import -window root "$SHOT_DIR/$1.png"; }

@@ -1,0 +1,448 @@
+#include "questionbank/addedit.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QToolButton>
+
+#include "platform/logging.h"
+#include "platform/messagebox.h"
+#include "questionbank/categories.h"
+#include "questionbank/database.h"
+#include "questionbank/dberror.h"
+#include "questionbank/navpictures.h"
+#include "questionbank/queries.h"
+#include "questionbank/recordset.h"
+#include "skin/xp_canvas.h"
+#include "skin/xpcmdbutton.h"
+#include "skin/xptopbuttons.h"
+
+namespace {
+const QString kEnglish = QStringLiteral("English");
+const QString kChinese = QStringLiteral("Chinese");
+
+QString trimSpaces(const QString& s) {
+    // Only U+0020 counts: a question of tabs or full-width blanks is kept.
+    int b = 0, e = s.size();
+    while (b < e && s[b] == QLatin1Char(' ')) ++b;
+    while (e > b && s[e - 1] == QLatin1Char(' ')) --e;
+    return s.mid(b, e - b);
+}
+
+QFont labelFont() {
+    QFont f;
+    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("WenQuanYi Micro Hei")});
+    f.setPointSize(9);
+    f.setBold(true);
+    return f;
+}
+
+QFont statusFont() {
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("WenQuanYi Micro Hei")});
+    f.setPointSizeF(8.25);
+    f.setBold(true);
+    return f;
+}
+}  // namespace
+
+QString addedit::StatusLine(int n, int total) {
+    return QStringLiteral("第 ") + QString::number(n) + QStringLiteral(" 行，总数： ") + QString::number(total);
+}
+
+addedit::addedit(const EditorVariant& variant, const QString& programFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), v_(variant), folder_(programFolder) {
+    setObjectName(QStringLiteral("addedit"));
+    build();
+}
+
+addedit::~addedit() = default;
+
+template <class T>
+T* addedit::place(T* w, const char* name) {
+    const QString n = QLatin1String(name);
+    w->setObjectName(n);
+    if (v_.geometry.contains(n)) w->setGeometry(v_.geometry.value(n));
+    return w;
+}
+
+void addedit::build() {
+    canvas_ = new xp_canvas(this);
+    canvas_->setObjectName(QStringLiteral("xp_canvas1"));
+    canvas_->setGeometry(QRect(QPoint(0, 0), v_.frame));
+    canvas_->setCaption(v_.caption);
+    if (v_.fixedFrame) {
+        // Manager's own 32 x 32 icon, shown at 16 x 16 in the band.
+        canvas_->setIcon(NavPictures::managerIcon());
+        canvas_->setFixed_Single(true);
+        setFixedSize(v_.frame);
+    } else {
+        resize(v_.frame);
+    }
+
+    top3_ = place(new xptopbuttons(canvas_), "xptopbuttons3");
+    top3_->setValue(2);
+    top2_ = place(new xptopbuttons(canvas_), "xptopbuttons2");
+    top2_->setValue(1);
+    top2_->setEnabled(false);
+    top1_ = place(new xptopbuttons(canvas_), "xptopbuttons1");
+    top1_->setValue(0);
+    connect(top1_, &xptopbuttons::Click, this, &addedit::xptopbuttons1_Click);
+    connect(top3_, &xptopbuttons::Click, this, &addedit::xptopbuttons3_Click);
+
+    label6_ = place(new QLabel(canvas_), "Label_6");
+    text1_ = place(new QLineEdit(canvas_), "text1");
+    label5_ = place(new QLabel(canvas_), "Label_5");
+    text2_ = place(new QLineEdit(canvas_), "text2");
+    for (QLabel* l : {label5_, label6_}) l->setFont(labelFont());
+
+    auto button = [this](const char* name, const QString& caption, void (addedit::*slot)()) {
+        auto* b = place(new xpcmdbutton(canvas_), name);
+        b->setFont(v_.buttonFont);
+        b->setCaption(caption);
+        connect(b, &xpcmdbutton::Click, this, slot);
+        return b;
+    };
+    cmdSave_ = button("cmdSave", v_.saveCaption, &addedit::cmdSave_Click);
+    CmdAdd_ = button("CmdAdd", v_.addCaption, &addedit::CmdAdd_Click);
+    cmdDelete_ = button("cmdDelete", v_.deleteCaption, &addedit::cmdDelete_Click);
+    if (v_.hasCategory()) {
+        Command1_ = button("Command1", QStringLiteral("退出"), &addedit::Command1_Click);
+        label2_ = place(new QLabel(QStringLiteral("管理分类"), canvas_), "Label2");
+        label2_->setFont(labelFont());
+        Combo1_ = place(new QComboBox(canvas_), "Combo1");
+        Combo1_->resize(v_.geometry.value(QStringLiteral("Combo1")).width(), Combo1_->sizeHint().height());
+        connect(Combo1_, &QComboBox::activated, this, &addedit::Combo1_Click);
+    }
+
+    List1_ = place(new QListWidget(canvas_), "List1");
+    List1_->setUniformItemSizes(true);
+    List1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A click runs the selection once, also on the entry already selected;
+    // a row change by the keyboard runs it too.
+    connect(List1_, &QListWidget::itemPressed, this, [this](QListWidgetItem*) { rowChangedByPress_ = false; });
+    connect(List1_, &QListWidget::currentRowChanged, this, [this](int row) {
+        rowChangedByPress_ = true;
+        if (row >= 0) List1_Click();
+    });
+    connect(List1_, &QListWidget::itemClicked, this, [this](QListWidgetItem*) {
+        if (!rowChangedByPress_) List1_Click();
+        rowChangedByPress_ = false;
+    });
+
+    auto image = [this](const char* name, NavPictures::Kind kind, void (addedit::*slot)()) {
+        auto* b = place(new QToolButton(canvas_), name);
+        const QPixmap pm = NavPictures::picture(kind);
+        b->setIcon(QIcon(pm));
+        b->setIconSize(pm.size());
+        b->setAutoRaise(true);
+        connect(b, &QToolButton::clicked, this, slot);
+        return b;
+    };
+    cmdGFirst_ = image("cmdGFirst", NavPictures::Kind::First, &addedit::cmdGFirst_Click);
+    cmdPrev_ = image("cmdPrev", NavPictures::Kind::Previous, &addedit::cmdPrev_Click);
+    txtGCurent_ = place(new QLineEdit(canvas_), "txtGCurent");
+    txtGCurent_->setFont(statusFont());
+    txtGCurent_->setReadOnly(true);
+    cmdNext_ = image("cmdNext", NavPictures::Kind::Next, &addedit::cmdNext_Click);
+    cmdGLast_ = image("cmdGLast", NavPictures::Kind::Last, &addedit::cmdGLast_Click);
+    cmdGAdd_ = image("cmdGAdd", NavPictures::Kind::Add, &addedit::cmdGAdd_Click);
+    cmdGAdd_->setToolTip(QStringLiteral("Add"));
+
+    setWindowTitle(v_.caption);
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - QPoint(v_.frame.width() / 2, v_.frame.height() / 2));
+}
+
+// ---- loading ------------------------------------------------------------
+
+bool addedit::openDatabase(QString* error) {
+    try {
+        const QString path = folder_.endsWith(QLatin1Char('/')) ? folder_ + v_.databaseFile
+                                                                : folder_ + QLatin1Char('/') + v_.databaseFile;
+        db_ = Database::open(path, {.exclusive = true, .readOnly = false}, v_.connect);
+        return true;
+    } catch (const DbError& e) {
+        if (error) *error = e.message();
+        return false;
+    }
+}
+
+bool addedit::Form_Load() {
+    label5_->setText(QStringLiteral("答案"));
+    label6_->setText(v_.questionLabel);
+    if (v_.hasCategory()) {
+        Combo1_->addItems(Categories::names());
+        Combo1_->setCurrentIndex(-1);
+        DisableBrowsing();
+        cmdDelete_->setEnabled(false);
+        cmdSave_->setEnabled(false);
+        return true;
+    }
+    QString error;
+    if (!openDatabase(&error)) {
+        MessageBox::show(this, MessageBox::Icon::Critical,
+                         error + QStringLiteral("\n新题目管理无法打开，生词本没有改动。"));
+        return false;
+    }
+    try {
+        rs_ = RecordSet::open(db_, Queries::studyEditor());
+    } catch (const DbError& e) {
+        MessageBox::show(this, MessageBox::Icon::Critical, e.message());
+        return false;
+    }
+    if (rs_->atBOF() && rs_->atEOF()) {
+        ClearFields();
+        List1_->clear();
+        AddMode_ = true;
+        return true;
+    }
+    loadFirstRecord();
+    return true;
+}
+
+// Shared by loading and by a category with records.
+void addedit::loadFirstRecord() {
+    text1_->setText(rs_->text(kEnglish));
+    text2_->setText(rs_->text(kChinese));
+    fillList();
+    rs_->MoveFirst();
+    FirstBookmark_ = rs_->Bookmark();
+    selectListEntry(rs_->AbsolutePosition());
+    setStatus(rs_->AbsolutePosition() + 1, rs_->RecordCount());
+    cmdDelete_->setEnabled(true);
+    EnableBrowsing();
+}
+
+void addedit::fillList() {
+    List1_->clear();
+    QStringList entries;
+    entries.reserve(rs_->RecordCount());
+    for (; !rs_->atEOF(); rs_->MoveNext()) entries << rs_->text(kEnglish);
+    const QSignalBlocker block(List1_);
+    List1_->addItems(entries);  // one batch: the list lays out once
+}
+
+void addedit::Combo1_Click() {
+    // Every failure here is passed over; the form goes on with what it has.
+    if (!db_) {
+        QString error;
+        if (!openDatabase(&error))
+            MessageBox::show(this, MessageBox::Icon::Critical, error);
+    }
+    if (db_) {
+        try {
+            rs_ = RecordSet::open(db_, Queries::managerEditor(Combo1_->currentText()));
+        } catch (const DbError& e) {
+            qCDebug(lcDb) << "category query failed, ignored:" << e.number();
+        }
+    }
+    if (!rs_ || (rs_->atBOF() && rs_->atEOF())) {
+        ClearFields();
+        text1_->setFocus();
+        List1_->clear();
+        AddMode_ = true;
+        return;
+    }
+    loadFirstRecord();
+}
+
+// ---- browsing -----------------------------------------------------------
+
+void addedit::setStatus(int n, int total) { txtGCurent_->setText(StatusLine(n, total)); }
+
+void addedit::selectListEntry(int row) {
+    // Selecting from code counts as the user's click.
+    {
+        const QSignalBlocker block(List1_);
+        List1_->setCurrentRow(row);
+    }
+    if (row >= 0 && row < List1_->count()) List1_Click();
+}
+
+void addedit::showRecord() {
+    if (!rs_ || !rs_->hasCurrent()) return;
+    text1_->setText(rs_->text(kEnglish));
+    text2_->setText(rs_->text(kChinese));
+    const int pos = rs_->AbsolutePosition();
+    selectListEntry(pos);
+    setStatus(pos + 1, rs_->RecordCount());
+}
+
+void addedit::cmdGFirst_Click() {
+    if (!rs_) return;
+    rs_->MoveFirst();
+    showRecord();
+}
+
+void addedit::cmdGLast_Click() {
+    if (!rs_) return;
+    rs_->MoveLast();
+    showRecord();
+}
+
+void addedit::cmdNext_Click() {
+    if (!rs_ || rs_->atEOF()) return;
+    rs_->MoveNext();
+    if (!rs_->atEOF()) showRecord();
+}
+
+void addedit::cmdPrev_Click() {
+    if (!rs_ || rs_->atBOF()) return;
+    rs_->MovePrevious();
+    if (!rs_->atBOF()) showRecord();
+}
+
+void addedit::List1_Click() {
+    if (!rs_ || inListClick_) return;
+    inListClick_ = true;
+    if (AddMode_) {
+        AddMode_ = false;
+        EnableBrowsing();
+    }
+    const int i = List1_->currentRow();
+    try {
+        rs_->Move(i, FirstBookmark_);
+        text1_->setText(rs_->text(kEnglish));
+        text2_->setText(rs_->text(kChinese));
+        setStatus(i + 1, rs_->RecordCount());
+    } catch (const DbError& e) {
+        qCDebug(lcDb) << "list selection without a record:" << e.number();
+    }
+    inListClick_ = false;
+}
+
+void addedit::ClearFields() {
+    text1_->clear();
+    text2_->clear();
+}
+
+void addedit::DisableBrowsing() {
+    for (QWidget* w : {static_cast<QWidget*>(cmdGFirst_), static_cast<QWidget*>(cmdPrev_),
+                       static_cast<QWidget*>(cmdNext_), static_cast<QWidget*>(cmdGLast_),
+                       static_cast<QWidget*>(cmdGAdd_), static_cast<QWidget*>(CmdAdd_)})
+        w->setEnabled(false);
+}
+
+void addedit::EnableBrowsing() {
+    for (QWidget* w : {static_cast<QWidget*>(cmdGFirst_), static_cast<QWidget*>(cmdPrev_),
+                       static_cast<QWidget*>(cmdNext_), static_cast<QWidget*>(cmdGLast_),
+                       static_cast<QWidget*>(cmdGAdd_), static_cast<QWidget*>(CmdAdd_)})
+        w->setEnabled(true);
+    if (v_.saveIsBrowsing) cmdSave_->setEnabled(true);
+}
+
+void addedit::cmdGAdd_Click() {
+    ClearFields();
+    DisableBrowsing();
+    text1_->setFocus();
+    AddMode_ = true;
+}
+
+// ---- writing ------------------------------------------------------------
+
+void addedit::SaveCurrent() {
+    if (!rs_) return;
+    if (!AddMode_ && !rs_->hasCurrent()) return;  // nothing to change: leave everything as it is
+    if (AddMode_) rs_->AddNew();
+    else rs_->Edit();
+    if (trimSpaces(text2_->text()).isEmpty() || trimSpaces(text1_->text()).isEmpty()) return;
+
+    int error = 0;
+    QString message;
+    try {
+        if (!wroteThisSession_ && beforeFirstWrite_) {
+            QString why;
+            if (!beforeFirstWrite_(*db_, &why)) throw DbError(DbError::Other, why);
+        }
+        rs_->setField(kEnglish, text1_->text());
+        rs_->setField(kChinese, text2_->text());
+        if (v_.hasCategory()) rs_->setField(QStringLiteral("category"), Combo1_->currentText());
+        rs_->Update();
+        wroteThisSession_ = true;
+        rs_->setBookmark(rs_->LastModified());
+        if (AddMode_) List1_->addItem(rs_->text(kEnglish));
+        else if (QListWidgetItem* item = List1_->currentItem()) item->setText(rs_->text(kEnglish));
+        List1_->update();
+        rs_->MoveFirst();
+        FirstBookmark_ = rs_->Bookmark();
+        selectListEntry(rs_->AbsolutePosition());
+        setStatus(rs_->AbsolutePosition() + 1, rs_->RecordCount());
+        EnableBrowsing();
+        AddMode_ = false;
+        cmdDelete_->setEnabled(true);
+    } catch (const DbError& e) {
+        error = e.number();
+        message = e.message();
+    }
+    if (error == DbError::DuplicateKey) {
+        MessageBox::show(this, MessageBox::Icon::Critical, QStringLiteral("Duplicate record !"));
+        return;  // the typed text stays for correcting
+    }
+    if (error != 0) {
+        // A write that did not happen is said so, and what was typed stays.
+        MessageBox::show(this, MessageBox::Icon::Critical, message + QStringLiteral("\n题目没有保存。"));
+        return;
+    }
+    ClearFields();
+    cmdGAdd_Click();
+}
+
+void addedit::cmdDelete_Click() {
+    if (!rs_) return;
+    const bool empty = rs_->atBOF() && rs_->atEOF();
+    if (!empty && !rs_->hasCurrent()) return;  // past either end: nothing to delete
+    if (rs_->RecordCount() == v_.deleteThreshold) {
+        DisableBrowsing();
+        AddMode_ = true;
+        cmdDelete_->setEnabled(false);
+    }
+    if (empty) {
+        AddMode_ = true;
+        MessageBox::show(this, MessageBox::Icon::Critical, v_.emptyMessage);
+        return;
+    }
+    try {
+        if (!wroteThisSession_ && beforeFirstWrite_) {
+            QString why;
+            if (!beforeFirstWrite_(*db_, &why)) throw DbError(DbError::Other, why);
+        }
+        rs_->Delete();
+        wroteThisSession_ = true;
+    } catch (const DbError& e) {
+        // The record is still there, so the list keeps its entry.
+        MessageBox::show(this, MessageBox::Icon::Critical, e.message() + QStringLiteral("\n题目没有删除。"));
+        return;
+    }
+    ClearFields();
+    rs_->MoveFirst();
+    if (List1_->currentRow() == 0) FirstBookmark_ = rs_->Bookmark();
+    {
+        const QSignalBlocker block(List1_);
+        delete List1_->takeItem(List1_->currentRow());
+    }
+    List1_->update();
+    selectListEntry(rs_->AbsolutePosition());
+    setStatus(rs_->AbsolutePosition() + 1, rs_->RecordCount());
+}
+
+// ---- title bar and exit -------------------------------------------------
+
+void addedit::resizeEvent(QResizeEvent*) {
+    // The frame covers the whole client area, whatever size the user drags to.
+    canvas_->resize(size());
+}
+
+void addedit::end() {
+    qCInfo(lcUi).noquote() << "editor" << v_.caption << "closed";
+    hide();
+    if (closer_) closer_();
+}
+
+void addedit::xptopbuttons1_Click() { end(); }
+void addedit::xptopbuttons3_Click() { showMinimized(); }
+void addedit::Command1_Click() { end(); }

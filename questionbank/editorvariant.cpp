@@ -1,0 +1,84 @@
+#include "questionbank/editorvariant.h"
+
+#include "questionbank/queries.h"
+
+namespace {
+QFont font(const QStringList& families, double points, bool bold = false) {
+    QFont f;
+    f.setFamilies(families);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+}  // namespace
+
+const EditorVariant& EditorVariant::study() {
+    static const EditorVariant v{
+        Kind::PersonalList,
+        QStringLiteral("增加问题"),
+        Queries::kPersonalFile,
+        QString(),
+        QStringLiteral("问题"),
+        QStringLiteral("保存问题"), QStringLiteral("增加问题"), QStringLiteral("删除问题"),
+        QStringLiteral("没有题目 !"),
+        1, false, false, false,
+        font({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei")}, 9),
+        QSize(345, 497),
+        {
+            {QStringLiteral("xptopbuttons3"), QRect(264, 5, 21, 21)},
+            {QStringLiteral("xptopbuttons2"), QRect(288, 5, 21, 21)},
+            {QStringLiteral("xptopbuttons1"), QRect(312, 5, 21, 21)},
+            {QStringLiteral("Label_6"), QRect(16, 32, 57, 17)},
+            {QStringLiteral("text1"), QRect(16, 48, 313, 19)},
+            {QStringLiteral("Label_5"), QRect(16, 72, 57, 17)},
+            {QStringLiteral("text2"), QRect(16, 88, 313, 19)},
+            {QStringLiteral("cmdSave"), QRect(24, 112, 81, 25)},
+            {QStringLiteral("CmdAdd"), QRect(128, 112, 81, 25)},
+            {QStringLiteral("cmdDelete"), QRect(232, 112, 89, 25)},
+            {QStringLiteral("List1"), QRect(16, 144, 313, 316)},
+            {QStringLiteral("cmdGFirst"), QRect(16, 464, 17, 17)},
+            {QStringLiteral("cmdPrev"), QRect(32, 464, 17, 17)},
+            {QStringLiteral("txtGCurent"), QRect(56, 464, 217, 19)},
+            {QStringLiteral("cmdNext"), QRect(280, 464, 17, 17)},
+            {QStringLiteral("cmdGLast"), QRect(296, 464, 17, 17)},
+            {QStringLiteral("cmdGAdd"), QRect(312, 464, 17, 17)},
+        }};
+    return v;
+}
+
+const EditorVariant& EditorVariant::manager() {
+    static const EditorVariant v{
+        Kind::Bank,
+        QStringLiteral("题目管理"),
+        Queries::kBankFile,
+        Queries::kBankConnect,
+        QStringLiteral("题目"),
+        QStringLiteral("保存题目"), QStringLiteral("增加题目"), QStringLiteral("删除题目"),
+        QStringLiteral("没题目 !"),
+        2, true, true, true,
+        font({QStringLiteral("Arial")}, 9),
+        QSize(481, 449),
+        {
+            {QStringLiteral("xptopbuttons3"), QRect(400, 5, 21, 21)},
+            {QStringLiteral("xptopbuttons2"), QRect(424, 5, 21, 21)},
+            {QStringLiteral("xptopbuttons1"), QRect(448, 5, 21, 21)},
+            {QStringLiteral("Label_6"), QRect(264, 120, 57, 17)},
+            {QStringLiteral("text1"), QRect(264, 136, 201, 27)},
+            {QStringLiteral("Label_5"), QRect(264, 176, 57, 17)},
+            {QStringLiteral("text2"), QRect(264, 208, 201, 27)},
+            {QStringLiteral("cmdSave"), QRect(264, 304, 89, 25)},
+            {QStringLiteral("CmdAdd"), QRect(264, 336, 89, 25)},
+            {QStringLiteral("cmdDelete"), QRect(264, 368, 89, 25)},
+            {QStringLiteral("Command1"), QRect(264, 400, 89, 25)},
+            {QStringLiteral("Label2"), QRect(256, 40, 105, 17)},
+            {QStringLiteral("Combo1"), QRect(256, 64, 217, 21)},
+            {QStringLiteral("List1"), QRect(8, 32, 241, 364)},
+            {QStringLiteral("cmdGFirst"), QRect(8, 416, 17, 17)},
+            {QStringLiteral("cmdPrev"), QRect(24, 416, 17, 17)},
+            {QStringLiteral("txtGCurent"), QRect(48, 416, 145, 19)},
+            {QStringLiteral("cmdNext"), QRect(200, 416, 17, 17)},
+            {QStringLiteral("cmdGLast"), QRect(216, 416, 17, 17)},
+            {QStringLiteral("cmdGAdd"), QRect(232, 416, 17, 17)},
+        }};
+    return v;
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include <QFont>
+#include <QHash>
+#include <QRect>
+#include <QString>
+
+// What tells the two copies of the question editor apart: Study's over the
+// personal list, Manager's over one category of the bank. The editor's code
+// is one; only this description differs.
+struct EditorVariant {
+    enum class Kind { PersonalList, Bank };
+    Kind kind;
+    QString caption;
+    QString databaseFile;     // in the program folder
+    QString connect;
+    QString questionLabel;    // caption of Label element 6
+    QString saveCaption, addCaption, deleteCaption;
+    QString emptyMessage;     // delete on an empty set
+    int deleteThreshold;      // RecordCount at which delete leaves the form adding
+    bool saveIsBrowsing;      // EnableBrowsing enables cmdSave too
+    bool closeEndsProgram;
+    bool fixedFrame;
+    QFont buttonFont;
+    QSize frame;
+    QHash<QString, QRect> geometry;  // control name -> position and size in pixels
+
+    bool hasCategory() const { return kind == Kind::Bank; }
+    static const EditorVariant& study();
+    static const EditorVariant& manager();
+};

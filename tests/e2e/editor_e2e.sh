@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The personal-list editor opened from Study's menu: a question typed and
+# saved with mouse and keyboard lands in word.ocx.
+source "$E2E_LIB"
+make_bank "交通安全法律,第1题,答一"
+settings ctimeword=15 guageword=1
+start Study
+pid=$LAST_PID
+wait_log 'record 1 of 1'
+win=$(window_of "$pid") || fail "no Study window"
+click_in "$win" 10 10 3
+sleep 0.5
+xdotool key n
+ed=$(window_named "增加问题") || fail "the editor did not open"
+sleep 1
+shot editor_empty
+# The question box at (16,48) and the answer box at (16,88); save at (24,112).
+click_in "$ed" 60 57
+type_text "Q-e2e 黄灯闪烁"
+click_in "$ed" 60 97
+type_text "A-e2e 注意瞭望"
+click_in "$ed" 60 124
+sleep 0.5
+for q in "second question" "third question"; do
+  type_text "$q"   # the cursor waits in the question box after a save
+  click_in "$ed" 60 97
+  type_text "answer"
+  click_in "$ed" 60 124
+  sleep 0.3
+done
+shot editor_filled
+# While the editor is open it holds word.ocx for exclusive use.
+sqlite3 "$APP/word.ocx" "select count(*) from Word" 2>/dev/null && fail "word.ocx was not held exclusively"
+# Title-bar close (312,5) releases the editor; Study keeps running.
+click_in "$ed" 322 15
+sleep 0.5
+xdotool search --onlyvisible --name '^增加问题$' >/dev/null 2>&1 && fail "editor still open"
+kill -0 "$pid" || fail "Study ended with the editor"
+rows=$(sqlite3 "$APP/word.ocx" "select English || '|' || Chinese from Word order by \"index\"")
+echo "$rows" | grep -q '^Q-e2e 黄灯闪烁|A-e2e 注意瞭望$' || fail "record not in word.ocx: $rows"
+[ "$(echo "$rows" | wc -l)" = 3 ] || fail "expected 3 records: $rows"
+echo ok

@@ -1,0 +1,80 @@
+#pragma once
+#include <QLabel>
+#include <QLineEdit>
+#include <SQLiteCpp/Statement.h>
+#include <QListWidget>
+#include <QTest>
+#include <memory>
+
+#include "platform/messagebox.h"
+#include "questionbank/addedit.h"
+#include "questionbank/database.h"
+#include "questionbank/dberror.h"
+#include "questionbank/queries.h"
+#include "questionbank/recordset.h"
+#include "skin/xpcmdbutton.h"
+#include "skin/xptopbuttons.h"
+#include "tests/support/testenv.h"
+
+// One editor over a private program folder, driven through its widgets.
+struct EditorFixture {
+    TestEnv env;
+    std::vector<MessageBox::Shown> messages;
+    std::unique_ptr<addedit> form;
+    int closed = 0;
+
+    EditorFixture() { MessageBox::setHook([this](const MessageBox::Shown& s) { messages.push_back(s); }); }
+    ~EditorFixture() {
+        form.reset();
+        MessageBox::setHook({});
+    }
+
+    bool open(const EditorVariant& v) {
+        form = std::make_unique<addedit>(v, env.programDir());
+        form->setCloser([this] { ++closed; });
+        const bool ok = form->Form_Load();
+        form->show();
+        return ok;
+    }
+
+    template <class T = QWidget>
+    T* w(const char* name) const {
+        T* c = form->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    QLineEdit* text1() const { return w<QLineEdit>("text1"); }
+    QLineEdit* text2() const { return w<QLineEdit>("text2"); }
+    QListWidget* list() const { return w<QListWidget>("List1"); }
+    QString status() const { return w<QLineEdit>("txtGCurent")->text(); }
+    bool enabled(const char* name) const { return w(name)->isEnabled(); }
+
+    void click(const char* name) {
+        QWidget* c = w(name);
+        QTest::mouseClick(c, Qt::LeftButton, {}, c->rect().center());
+    }
+    void clickRow(int row) {
+        const QRect r = list()->visualItemRect(list()->item(row));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    void type(QLineEdit* box, const QString& text) {
+        // keyClicks knows only ASCII keys; insert() types like a user does.
+        box->setFocus();
+        box->clear();
+        box->insert(text);
+    }
+    QStringList listEntries() const {
+        QStringList out;
+        for (int i = 0; i < list()->count(); ++i) out << list()->item(i)->text();
+        return out;
+    }
+    // The rows of a file, read after the form has let it go.
+    QStringList rows(const QString& file, const QString& query = "select English || '|' || Chinese from Word order by \"index\"") {
+        form.reset();
+        auto db = Database::open(env.file(file), {.readOnly = true}, Queries::kBankConnect);
+        QStringList out;
+        SQLite::Statement q(db->sqlite(), query.toStdString());
+        while (q.executeStep()) out << QString::fromStdString(q.getColumn(0).getString());
+        return out;
+    }
+};
