@@ -53,12 +53,13 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 #ifdef QUILLMERE_BENCH_MAIN
-#include <benchmark/benchmark.h>
+#include "bench/ratioreporter.h"
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     return 0;
 }
 #else
