@@ -4,13 +4,8 @@
 source "$E2E_LIB"
 make_bank "交通安全法律,第1题,答一"
 settings ctimeword=15 guageword=1
-start Study
-pid=$LAST_PID
-wait_log 'record 1 of 1'
-win=$(window_of "$pid") || fail "no Study window"
-click_in "$win" 10 10 3
-sleep 0.5
-xdotool key n
+start_study 'record 1 of 1'
+study_menu n
 ed=$(window_named "增加问题") || fail "the editor did not open"
 sleep 1
 shot editor_empty
@@ -35,7 +30,7 @@ sqlite3 "$APP/word.ocx" "select count(*) from Word" 2>/dev/null && fail "word.oc
 click_in "$ed" 322 15
 sleep 0.5
 xdotool search --onlyvisible --name '^增加问题$' >/dev/null 2>&1 && fail "editor still open"
-kill -0 "$pid" || fail "Study ended with the editor"
+kill -0 "$STUDY" || fail "Study ended with the editor"
 rows=$(sqlite3 "$APP/word.ocx" "select English || '|' || Chinese from Word order by \"index\"")
 echo "$rows" | grep -q '^Q-e2e 黄灯闪烁|A-e2e 注意瞭望$' || fail "record not in word.ocx: $rows"
 [ "$(echo "$rows" | wc -l)" = 3 ] || fail "expected 3 records: $rows"

@@ -107,3 +107,19 @@ wait_count() {  # pattern count [seconds]
   done
   fail "fewer than $2 log lines matching: $1"
 }
+
+# Starts Study, waits for the log line given, and finds its window.
+start_study() {  # log-pattern
+  start Study
+  STUDY=$LAST_PID
+  wait_log "$1"
+  STUDY_WIN=$(window_of "$STUDY") || fail "no Study window"
+}
+
+# Opens Study's pop-up menu with the right button and presses keys in it.
+study_menu() {  # keys...
+  click_in "$STUDY_WIN" 10 10 3
+  sleep 0.4
+  [ $# -gt 0 ] && xdotool key "$@"
+  return 0
+}

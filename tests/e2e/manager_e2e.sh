@@ -4,14 +4,9 @@
 source "$E2E_LIB"
 make_bank "交通安全法律,第1题,答一" "交通信号,信号b,答二" "交通信号,信号a,答三"
 settings ctimeword=15 guageword=0
-start Study
-study=$LAST_PID
-wait_log 'record 1 of 3'
-win=$(window_of "$study") || fail "no Study window"
-click_in "$win" 10 10 3
-sleep 0.4
-xdotool key Down Down Down Return   # the third entry: 题目管理(&E)
-gone "$study" 5 || fail "Study did not end after the hand-over"
+start_study 'record 1 of 3'
+study_menu Down Down Down Return   # the third entry: 题目管理(&E)
+gone "$STUDY" 5 || fail "Study did not end after the hand-over"
 grep -q 'hand-over to Manager started' "$LOG" || fail "Manager was not started"
 mgr=$(window_named "题目管理") || fail "no Manager window"
 sleep 0.8

@@ -4,13 +4,8 @@
 source "$E2E_LIB"
 make_bank "交通安全法律,第1题,答一" "文明驾驶,礼让1,是" "文明驾驶,礼让2,是"
 settings ctimeword=7 guageword=1
-start Study
-pid=$LAST_PID
-wait_log "category='交通安全法律' -> 1 records"
-win=$(window_of "$pid") || fail "no Study window"
-click_in "$win" 10 10 3
-sleep 0.4
-xdotool key o
+start_study "category='交通安全法律' -> 1 records"
+study_menu o
 dlg=$(window_named "选项...") || fail "the options dialog did not open"
 sleep 0.8
 shot options_dialog
@@ -28,5 +23,5 @@ grep -q '^ctimeword=9$' "$ini" || fail "ctimeword not saved: $(grep ctimeword "$
 grep -q '^guageword=3$' "$ini" || fail "guageword not saved: $(grep guageword "$ini")"
 wait_log "category='文明驾驶' -> 2 records" 3
 wait_log "record 1 of 2 : 礼让1" 3
-kill -0 "$pid" || fail "Study ended"
+kill -0 "$STUDY" || fail "Study ended"
 echo ok

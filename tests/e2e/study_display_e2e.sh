@@ -4,10 +4,8 @@
 source "$E2E_LIB"
 make_bank "交通安全法律,第1题,答一" "交通安全法律,第2题,答二" "交通安全法律,第3题,答三"
 settings ctimeword=1 guageword=1
-start Study
-pid=$LAST_PID
-wait_log 'record 1 of 3'
-win=$(window_of "$pid") || fail "no Study window"
+start_study 'record 1 of 3'
+pid=$STUDY win=$STUDY_WIN
 wait_count "record [0-9] of 3" 5 8
 order=$(grep -o -E 'record [0-9] of 3' "$LOG" | head -n 5 | cut -d' ' -f2 | tr -d '\n')
 [ "$order" = 12312 ] || fail "cycle order $order, expected 12312"
