@@ -366,26 +366,43 @@ void xp_canvas::Timer2_Timer() {
     }
 }
 
+// The system move starts once the pointer really drags, not on the press:
+// under a window manager the move grabs the pointer, and a second click of a
+// double click would never reach the band.
 void xp_canvas::beginMove(QWidget* from, int X, int Y) {
     QWidget* f = form();
     if (!f || stateOf(f) != FormState::Normal) return;
-    QWindow* window = f->windowHandle();
-    if (window && window->startSystemMove()) return;
-    // No window manager to move it: follow the mouse ourselves until release.
-    moving_ = true;
+    moveArmed_ = true;
+    moving_ = false;
     moveFrom_ = from->mapToGlobal(QPoint(X, Y));
     formFrom_ = f->pos();
 }
 
 void xp_canvas::followMove(QWidget* from, int X, int Y) {
     QWidget* f = form();
-    if (!moving_ || !f) return;
-    f->move(formFrom_ + from->mapToGlobal(QPoint(X, Y)) - moveFrom_);
+    if (!moveArmed_ || !f) return;
+    const QPoint now = from->mapToGlobal(QPoint(X, Y));
+    if (!moving_) {
+        if ((now - moveFrom_).manhattanLength() < QApplication::startDragDistance()) return;
+        QWindow* window = f->windowHandle();
+        if (window && window->startSystemMove()) {
+            qCDebug(lcSkin) << "system move of" << f->objectName();
+            moveArmed_ = false;
+            return;
+        }
+        // No window manager to move it: follow the mouse ourselves.
+        qCDebug(lcSkin) << "moving" << f->objectName() << "without the window system";
+        moving_ = true;
+    }
+    f->move(formFrom_ + now - moveFrom_);
 }
+
+void xp_canvas::endMove() { moveArmed_ = moving_ = false; }
 
 void xp_canvas::toggleMaximised() {
     QWidget* f = form();
     if (fixed_ || !f) return;
+    qCDebug(lcSkin) << "title double-click on" << f->objectName() << f->windowState();
     if (stateOf(f) == FormState::Normal) f->showMaximized();
     else f->showNormal();
 }
@@ -397,14 +414,14 @@ void xp_canvas::pictop_MouseDown(int, int, int X, int Y) {
 void xp_canvas::pictop_MouseMove(int Button, int, int X, int Y) {
     if (Button) followMove(pictop, X, Y);
 }
-void xp_canvas::pictop_MouseUp(int, int, int, int) { moving_ = false; }
+void xp_canvas::pictop_MouseUp(int, int, int, int) { endMove(); }
 void xp_canvas::pictop_DblClick() { toggleMaximised(); }
 
 void xp_canvas::lblcaption_MouseDown(int, int, int X, int Y) { beginMove(lblcaption, X, Y); }
 void xp_canvas::lblcaption_MouseMove(int Button, int, int X, int Y) {
     if (Button) followMove(lblcaption, X, Y);
 }
-void xp_canvas::lblcaption_MouseUp(int, int, int, int) { moving_ = false; }
+void xp_canvas::lblcaption_MouseUp(int, int, int, int) { endMove(); }
 void xp_canvas::lblcaption_DblClick() { toggleMaximised(); }
 
 void xp_canvas::zonePressed(QWidget* zone, int X, int Y) {
@@ -446,6 +463,7 @@ void xp_canvas::drag_resize(QWidget* target, QPoint press, QPoint release, int c
         return;
     }
     target->setGeometry(wanted);
+    qCDebug(lcSkin) << "resized" << target->objectName() << "by code" << code << "to" << wanted;
 }
 
 bool xp_canvas::dispatchMouse(QObject* watched, QMouseEvent* e) {
@@ -534,6 +552,7 @@ void xp_canvas::resizeEvent(QResizeEvent*) {
 }
 
 void xp_canvas::mousePressEvent(QMouseEvent* e) {
+    pressedHere_ = e->button() == Qt::LeftButton;
     emit MouseDown(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
                    e->position().toPoint().x(), e->position().toPoint().y());
 }
@@ -546,10 +565,18 @@ void xp_canvas::mouseMoveEvent(QMouseEvent* e) {
 void xp_canvas::mouseReleaseEvent(QMouseEvent* e) {
     emit MouseUp(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
                  e->position().toPoint().x(), e->position().toPoint().y());
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit Click();
+    const bool click = pressedHere_ && e->button() == Qt::LeftButton &&
+                       rect().contains(e->position().toPoint());
+    pressedHere_ = false;
+    if (click) emit Click();
 }
 
-void xp_canvas::mouseDoubleClickEvent(QMouseEvent*) { emit DblClick(); }
+// Qt delivers the second press of a double click as a press too; its release
+// makes no second Click.
+void xp_canvas::mouseDoubleClickEvent(QMouseEvent*) {
+    pressedHere_ = false;
+    emit DblClick();
+}
 
 void xp_canvas::keyPressEvent(QKeyEvent* e) {
     emit KeyDown(e->key(), EventArgs::shift(e->modifiers()));

@@ -108,6 +108,7 @@ private:
     void zoneReleased(QWidget* zone, int code, int X, int Y);
     void beginMove(QWidget* from, int X, int Y);
     void followMove(QWidget* from, int X, int Y);
+    void endMove();
     void toggleMaximised();
     void applyLook(int set);
     void trackParent(QWidget* parent);
@@ -137,10 +138,12 @@ private:
     QPixmap icon_;
     bool fixed_ = false;
     bool constructing_ = true;
+    bool pressedHere_ = false;  // a left press on the surface, not a double click's
     QPoint pressPoint_;
     QPoint releasePoint_;
-    // Fallback move for platforms without a system move: where the drag
-    // started on screen and where the form was then.
+    // A press on the band arms a move; dragging starts it. Without a system
+    // move the frame moves the form itself from where the press was.
+    bool moveArmed_ = false;
     bool moving_ = false;
     QPoint moveFrom_;
     QPoint formFrom_;

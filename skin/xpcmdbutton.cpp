@@ -205,8 +205,9 @@ void xpcmdbutton::mouseReleaseEvent(QMouseEvent* e) {
     if (click) UserControl_Click();
 }
 
-// The second press of a double click is ignored: one click per double click.
-void xpcmdbutton::mouseDoubleClickEvent(QMouseEvent*) {}
+// Qt delivers the second press of a double click as a press too; forgetting
+// it here keeps a double click to one Click.
+void xpcmdbutton::mouseDoubleClickEvent(QMouseEvent*) { pressedHere_ = false; }
 
 void xpcmdbutton::keyPressEvent(QKeyEvent* e) {
     emit KeyDown(e->key(), EventArgs::shift(e->modifiers()));
@@ -255,6 +256,7 @@ bool xpcmdbutton::eventFilter(QObject* watched, QEvent* e) {
             return true;
         }
         case QEvent::MouseButtonDblClick:
+            pressedOnCaption_ = false;
             return true;
         default:
             return QWidget::eventFilter(watched, e);

@@ -122,4 +122,6 @@ void xptopbuttons::mouseReleaseEvent(QMouseEvent* e) {
     if (click) UserControl_Click();
 }
 
-void xptopbuttons::mouseDoubleClickEvent(QMouseEvent*) {}
+// Qt delivers the second press of a double click as a press too; forgetting
+// it here keeps a double click to one Click.
+void xptopbuttons::mouseDoubleClickEvent(QMouseEvent*) { pressedHere_ = false; }

@@ -1,5 +1,6 @@
 #include "skin/demo/skindemowindow.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -94,6 +95,11 @@ void SkinDemoWindow::placeTitleButtons() {
     xptopbuttons2->move(w - 57, 5);
     xptopbuttons3->move(w - 81, 5);
     xptopbuttons2->setValue(windowState() & Qt::WindowMaximized ? 3 : 1);
+}
+
+void SkinDemoWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::WindowStateChange) placeTitleButtons();
+    QWidget::changeEvent(e);
 }
 
 void SkinDemoWindow::xptopbuttons2_Click() {

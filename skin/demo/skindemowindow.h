@@ -18,6 +18,9 @@ public:
     // The last event a skin control raised, as "control event".
     QString lastEvent() const;
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
     void placeTitleButtons();
     void report(const QString& control, const QString& event);

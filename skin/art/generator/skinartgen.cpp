@@ -174,12 +174,15 @@ QImage faceSheet() {
 enum class Glyph { Close, Maximise, Minimise, Restore };
 
 // A title button cell: rounded square with a white outline and the glyph.
-// The pixels outside the rounding carry the title band's colour at the rows
-// where the buttons sit (5 to 25), since the sheets have no transparency.
+// The few pixels outside the rounding carry a colour halfway between the
+// active and the inactive band at the rows where the buttons sit (5 to 25),
+// since the sheets have no transparency and serve both looks.
 void drawTopCell(QImage& sheet, int cell, QColor face, Glyph g, double light, double glyphFade) {
     QImage img(21, 21, QImage::Format_RGB32);
+    const Look inactive = dimmed(kActive);
     for (int y = 0; y < 21; ++y)
-        for (int x = 0; x < 21; ++x) img.setPixelColor(x, y, titleRow(kActive, y + 5, 29));
+        for (int x = 0; x < 21; ++x)
+            img.setPixelColor(x, y, mix(titleRow(kActive, y + 5, 29), titleRow(inactive, y + 5, 29), 0.5));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor base = light >= 0 ? mix(face, Qt::white, light) : mix(face, Qt::black, -light);
@@ -189,7 +192,7 @@ void drawTopCell(QImage& sheet, int cell, QColor face, Glyph g, double light, do
     grad.setColorAt(1, mix(base, Qt::black, 0.18));
     p.setBrush(grad);
     p.setPen(QPen(mix(Qt::white, base, glyphFade * 0.5), 1));
-    p.drawRoundedRect(QRectF(0.5, 0.5, 20, 20), 3.5, 3.5);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 20, 20), 2.5, 2.5);
     const QColor ink = mix(Qt::white, base, glyphFade);
     p.setRenderHint(QPainter::Antialiasing, g == Glyph::Close);
     switch (g) {

@@ -1,0 +1,139 @@
+#include "skin/xptopbuttons.h"
+
+#include <QCursor>
+#include <QSignalSpy>
+#include <QtTest/QTest>
+
+#include "skin/pictureclip.h"
+#include "tests/skin/skintest.h"
+
+namespace {
+
+struct TopButton {
+    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
+    xptopbuttons* b;
+    explicit TopButton(bool cursorAway = true) {
+        window->setGeometry(100, 100, 345, 60);
+        if (cursorAway) QCursor::setPos(700, 500);
+        b = new xptopbuttons(window.get());
+        b->move(264, 5);
+        window->show();
+    }
+    QImage cell(int sheet, int index) const {
+        return b->findChild<PictureClip*>(QStringLiteral("pc%1").arg(sheet))
+            ->GraphicCell(index)
+            .toImage();
+    }
+    // The image on screen, compared with a sheet's cell.
+    bool shows(int sheet, int index) const {
+        return b->grab().toImage().convertToFormat(QImage::Format_RGB32) ==
+               cell(sheet, index).convertToFormat(QImage::Format_RGB32);
+    }
+};
+
+TEST(TopButtons, AlwaysTwentyOneSquare) {
+    TopButton t;
+    for (QSize asked : {QSize(1, 1), QSize(100, 40), QSize(0, 0), QSize(21, 21)}) {
+        t.b->resize(asked);
+        EXPECT_EQ(t.b->size(), QSize(21, 21)) << asked.width() << "x" << asked.height();
+    }
+    t.b->setGeometry(0, 0, 50, 50);
+    EXPECT_EQ(t.b->size(), QSize(21, 21));
+}
+
+TEST(TopButtons, ValueChoosesTheSheetAndOthersKeepIt) {
+    const struct {
+        std::vector<int> values;
+        int sheet;
+    } cases[] = {{{0}, 0}, {{1}, 1}, {{2}, 2}, {{3}, 3}, {{3, 7}, 3}, {{1, 7}, 1}, {{2, -1}, 2}};
+    for (const auto& c : cases) {
+        TopButton t;
+        for (int v : c.values) t.b->setValue(v);
+        EXPECT_TRUE(t.shows(c.sheet, 0)) << "last value " << c.values.back();
+        EXPECT_EQ(t.b->Value(), c.values.back());
+    }
+}
+
+TEST(TopButtons, EnabledShowsNormalOrWashedOut) {
+    TopButton t;
+    t.b->setValue(1);
+    t.b->setEnabled(false);
+    EXPECT_TRUE(t.shows(1, 3));
+    t.b->setValue(3);
+    EXPECT_TRUE(t.shows(3, 3)) << "a new sheet keeps the disabled cell";
+    t.b->setEnabled(true);
+    EXPECT_TRUE(t.shows(3, 0));
+}
+
+TEST(TopButtons, DisabledMaximiseRaisesOnlyTheFirstMouseOut) {
+    TopButton t;
+    t.b->setValue(1);
+    t.b->setEnabled(false);
+    QSignalSpy click(t.b, &xptopbuttons::Click), down(t.b, &xptopbuttons::MouseDown),
+        up(t.b, &xptopbuttons::MouseUp), move(t.b, &xptopbuttons::MouseMove),
+        out(t.b, &xptopbuttons::MouseOut);
+    t.window->show();
+    QTest::mouseClick(t.b, Qt::LeftButton, {}, {10, 10});
+    sendMouse(t.b, QEvent::MouseMove, {8, 8}, Qt::NoButton, Qt::NoButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return out.count() == 1; }, 200));
+    QTest::qWait(40);
+    EXPECT_EQ(out.count(), 1);
+    EXPECT_EQ(click.count() + down.count() + up.count() + move.count(), 0);
+    EXPECT_TRUE(t.shows(1, 3));
+}
+
+TEST(TopButtons, NoMouseOutWhileTheCursorIsOverIt) {
+    TopButton t(false);
+    QCursor::setPos(t.b->mapToGlobal(QPoint(10, 10)));
+    QSignalSpy out(t.b, &xptopbuttons::MouseOut);
+    QTest::qWait(50);
+    EXPECT_EQ(out.count(), 0);
+    QCursor::setPos(t.b->mapToGlobal(QPoint(10, 22)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return out.count() == 1; }, 100));
+}
+
+TEST(TopButtons, PressHoverAndLeave) {
+    TopButton t;
+    QTest::qWait(30);  // the creation MouseOut is over
+    QSignalSpy click(t.b, &xptopbuttons::Click), out(t.b, &xptopbuttons::MouseOut),
+        move(t.b, &xptopbuttons::MouseMove);
+    bool pressedAtDown = false, normalAtUp = false;
+    QObject::connect(t.b, &xptopbuttons::MouseDown, [&] { pressedAtDown = t.shows(0, 2); });
+    QObject::connect(t.b, &xptopbuttons::MouseUp, [&] { normalAtUp = t.shows(0, 0); });
+
+    QCursor::setPos(t.b->mapToGlobal(QPoint(10, 10)));
+    sendMouse(t.b, QEvent::MouseMove, {10, 10}, Qt::NoButton, Qt::NoButton);
+    EXPECT_TRUE(t.shows(0, 1)) << "hover";
+    EXPECT_EQ(move[0], (QList<QVariant>{0, 0, 10, 10}));
+    sendMouse(t.b, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_TRUE(pressedAtDown) << "the darker image shows before MouseDown";
+    sendMouse(t.b, QEvent::MouseMove, {12, 10}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_TRUE(t.shows(0, 2));
+    sendMouse(t.b, QEvent::MouseButtonRelease, {12, 10}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_TRUE(normalAtUp) << "the normal image is back before MouseUp";
+    EXPECT_TRUE(t.shows(0, 0));
+    EXPECT_EQ(click.count(), 1);
+    doubleClick(t.b, {10, 10});
+    EXPECT_EQ(click.count(), 2) << "a double click is one click";
+
+    sendMouse(t.b, QEvent::MouseMove, {10, 10}, Qt::NoButton, Qt::NoButton);
+    QCursor::setPos(t.b->mapToGlobal(QPoint(-1, 10)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return out.count() == 1; }, 100));
+    EXPECT_TRUE(t.shows(0, 0));
+}
+
+TEST(TopButtons, StoredProperties) {
+    TopButton t;
+    t.b->ReadProperties({{QStringLiteral("VALUE"), 2}, {QStringLiteral("enabled"), false}});
+    EXPECT_EQ(t.b->Value(), 2);
+    EXPECT_FALSE(t.b->isEnabled());
+    t.window->show();
+    EXPECT_TRUE(t.shows(2, 3));
+    EXPECT_EQ(t.b->WriteProperties().size(), 2);
+    t.b->InitProperties();
+    EXPECT_EQ(t.b->Value(), 0);
+    EXPECT_TRUE(t.b->isEnabled());
+    EXPECT_TRUE(t.b->WriteProperties().isEmpty());
+}
+
+}  // namespace
