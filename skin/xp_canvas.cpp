@@ -409,7 +409,9 @@ void xp_canvas::toggleMaximised() {
 
 void xp_canvas::pictop_MouseDown(int, int, int X, int Y) {
     beginMove(pictop, X, Y);
-    QCoreApplication::processEvents();
+    // As in the layout: no input from in here, or the release that ends
+    // this press would be handled before the press itself is.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 void xp_canvas::pictop_MouseMove(int Button, int, int X, int Y) {
     if (Button) followMove(pictop, X, Y);
