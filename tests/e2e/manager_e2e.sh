@@ -30,9 +30,9 @@ click_in "$mgr" 308 316          # cmdSave
 sleep 0.4
 shot manager_saved
 [ -f "$APP/reg.ocx.bak" ] || fail "no backup before the first write"
+mpid=$(xdotool getwindowpid "$mgr")
 click_in "$mgr" 308 412          # 退出
-mpid=$(pgrep -f "$APP/Manager" || true)
-[ -z "$mpid" ] || gone "$mpid" 5 || fail "Manager did not end"
+gone "$mpid" 5 || fail "Manager did not end"
 row=$(sqlite3 "$APP/reg.ocx" "select category || '|' || Chinese from Word where English='Manager e2e question'")
 [ "$row" = "交通信号|Manager e2e answer" ] || fail "saved row: '$row'"
 [ "$(sqlite3 "$APP/reg.ocx.bak" "select count(*) from Word")" = 3 ] || fail "backup does not hold the old bank"
