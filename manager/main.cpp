@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Manager"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
+    // Wayland compositors and task bars match the window to its menu entry and icon by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Manager"));
 
     addedit form(EditorVariant::manager(), DataFolder::path());
     form.setBeforeFirstWrite(&BankBackup::make);

@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Study"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
+    // Wayland compositors and task bars match the window to its menu entry and icon by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Study"));
 
     // A second start only brings the running window forward; it reads and
     // writes no setting.
