@@ -9,9 +9,10 @@
 int main(int argc, char** argv) {
     const auto answered = CommandLine::answerInfoOptions(
         argc, argv, QStringLiteral("Manager"),
-        QStringLiteral("Quillmere 驾考助手: edits the question bank reg.ocx, one category at a time.\n"
-                       "The bank lies beside the program, or in ~/.local/share/Quillmere/ when the\n"
-                       "program folder cannot be written (a system install)."));
+        QStringLiteral(
+            "Quillmere 驾考助手: edits the question bank reg.ocx, one category at a time.\n"
+            "The bank lies beside the program, or in ~/.local/share/Quillmere/ when the\n"
+            "program folder cannot be written (a system install)."));
     if (answered) return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Manager"));

@@ -7,7 +7,8 @@
 
 namespace CommandLine {
 
-std::optional<int> answerInfoOptions(int argc, char** argv, const QString& program, const QString& description) {
+std::optional<int> answerInfoOptions(int argc, char** argv, const QString& program,
+                                     const QString& description) {
     QStringList args;
     for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
@@ -24,9 +25,10 @@ std::optional<int> answerInfoOptions(int argc, char** argv, const QString& progr
     // helpText() names the program from the application's arguments.
     int coreArgc = 1;
     QCoreApplication core(coreArgc, argv);
-    const QString text = parser.isSet(version)
-                             ? program + QLatin1Char(' ') + QStringLiteral(QUILLMERE_VERSION) + QLatin1Char('\n')
-                             : parser.helpText();
+    const QString text =
+        parser.isSet(version)
+            ? program + QLatin1Char(' ') + QStringLiteral(QUILLMERE_VERSION) + QLatin1Char('\n')
+            : parser.helpText();
     std::fputs(text.toLocal8Bit().constData(), stdout);
     std::fflush(stdout);
     return 0;

@@ -11,6 +11,7 @@ namespace CommandLine {
 
 // The exit code when argv asked for --help or --version (answered on
 // stdout), nothing when the program should start.
-std::optional<int> answerInfoOptions(int argc, char** argv, const QString& program, const QString& description);
+std::optional<int> answerInfoOptions(int argc, char** argv, const QString& program,
+                                     const QString& description);
 
 }  // namespace CommandLine

@@ -22,8 +22,8 @@ bool copyIn(const QString& from, const QString& to) {
     QFile::remove(part);
     if (!QFile::copy(from, part)) return false;
     // The installed file is read-only for users; the copy is the user's own.
-    QFile::setPermissions(part, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
-                                    QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(part, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                    QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
     if (!QFile::rename(part, to)) {
         QFile::remove(part);
         return false;
@@ -32,10 +32,13 @@ bool copyIn(const QString& from, const QString& to) {
 }
 }  // namespace
 
-QStringList databaseFiles() { return {QStringLiteral("reg.ocx"), QStringLiteral("word.ocx")}; }
+QStringList databaseFiles() {
+    return {QStringLiteral("reg.ocx"), QStringLiteral("word.ocx")};
+}
 
 QString userFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Quillmere");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Quillmere");
 }
 
 Mode modeFor(const QString& programFolder) {
@@ -56,8 +59,8 @@ QString prepare(const QString& programFolder, Mode mode, const QString& userFold
         const QString source = join(programFolder, name);
         if (!QFileInfo::exists(source)) continue;
         const bool ok = copyIn(source, target);
-        qCInfo(lcDb).noquote() << (ok ? "first start, copied" : "first start, could not copy") << source
-                               << "to" << target;
+        qCInfo(lcDb).noquote() << (ok ? "first start, copied" : "first start, could not copy")
+                               << source << "to" << target;
     }
     return userFolder;
 }
@@ -66,8 +69,8 @@ QString path() {
     const QString program = ProgramFolder::path();
     const Mode mode = modeFor(program);
     const QString folder = prepare(program, mode, userFolder());
-    qCInfo(lcDb).noquote() << "data folder" << (mode == Mode::Portable ? "(portable):" : "(installed):")
-                           << folder;
+    qCInfo(lcDb).noquote() << "data folder"
+                           << (mode == Mode::Portable ? "(portable):" : "(installed):") << folder;
     return folder;
 }
 

@@ -10,10 +10,11 @@
 int main(int argc, char** argv) {
     const auto answered = CommandLine::answerInfoOptions(
         argc, argv, QStringLiteral("Study"),
-        QStringLiteral("Quillmere 驾考助手: shows one driving-test question with its answer after another.\n"
-                       "Right-click the window for the menu. The question bank and the personal list are\n"
-                       "reg.ocx and word.ocx beside the program, or in ~/.local/share/Quillmere/ when the\n"
-                       "program folder cannot be written (a system install)."));
+        QStringLiteral(
+            "Quillmere 驾考助手: shows one driving-test question with its answer after another.\n"
+            "Right-click the window for the menu. The question bank and the personal list are\n"
+            "reg.ocx and word.ocx beside the program, or in ~/.local/share/Quillmere/ when the\n"
+            "program folder cannot be written (a system install)."));
     if (answered) return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Study"));

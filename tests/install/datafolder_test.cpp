@@ -36,7 +36,8 @@ struct ModeVar {
 
 TEST(DataFolder, PortableUsesTheProgramFolderAndMakesNothingElsewhere) {
     Installed w;
-    EXPECT_EQ(DataFolder::prepare(w.env.programDir(), DataFolder::Mode::Portable, w.user), w.env.programDir());
+    EXPECT_EQ(DataFolder::prepare(w.env.programDir(), DataFolder::Mode::Portable, w.user),
+              w.env.programDir());
     EXPECT_FALSE(QFileInfo::exists(w.user));
 }
 
@@ -64,7 +65,8 @@ TEST(DataFolder, InstalledNeverReplacesAUserCopy) {
 
 TEST(DataFolder, InstalledCopyIsWritableThoughTheInstalledFileIsNot) {
     Installed w;
-    QFile::setPermissions(w.env.file("reg.ocx"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(w.env.file("reg.ocx"),
+                          QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     DataFolder::prepare(w.env.programDir(), DataFolder::Mode::Installed, w.user);
     EXPECT_TRUE(QFileInfo(w.inUser("reg.ocx")).permissions() & QFile::WriteOwner);
 }
@@ -103,7 +105,8 @@ TEST(DataFolderMode, EnvironmentDecidesBothWays) {
         ModeVar m("portable");
         EXPECT_EQ(DataFolder::modeFor(QStringLiteral("/")), DataFolder::Mode::Portable);
     }
-    EXPECT_EQ(DataFolder::modeFor(env.programDir()), DataFolder::Mode::Portable) << "a writable folder";
+    EXPECT_EQ(DataFolder::modeFor(env.programDir()), DataFolder::Mode::Portable)
+        << "a writable folder";
 }
 
 TEST(DataFolderMode, ReadOnlyFolderIsInstalled) {
@@ -112,7 +115,8 @@ TEST(DataFolderMode, ReadOnlyFolderIsInstalled) {
     QDir().mkpath(dir);
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
     if (::access(QFile::encodeName(dir).constData(), W_OK) == 0)
-        GTEST_SKIP() << "this user (root) may write into any folder; QUILLMERE_DATA_MODE covers that case";
+        GTEST_SKIP()
+            << "this user (root) may write into any folder; QUILLMERE_DATA_MODE covers that case";
     EXPECT_EQ(DataFolder::modeFor(dir), DataFolder::Mode::Installed);
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
@@ -123,11 +127,13 @@ TEST(InstalledStudy, ShowsAndEditsTheUserCopies) {
     ModeVar m("installed");
     StudyFixture f;
     f.env.makeBank(threeQuestions());
-    f.env.makePersonalList({{QStringLiteral("交通信号"), QStringLiteral("安装的题"), QStringLiteral("答")}});
+    f.env.makePersonalList(
+        {{QStringLiteral("交通信号"), QStringLiteral("安装的题"), QStringLiteral("答")}});
     const QString user = f.env.root() + QStringLiteral("/data/Quillmere");
     QDir().mkpath(user);
-    BankSchema::build(user + QStringLiteral("/word.ocx"), BankSchema::Kind::PersonalList,
-                      {{QStringLiteral("交通信号"), QStringLiteral("我的题"), QStringLiteral("答")}}, {});
+    BankSchema::build(
+        user + QStringLiteral("/word.ocx"), BankSchema::Kind::PersonalList,
+        {{QStringLiteral("交通信号"), QStringLiteral("我的题"), QStringLiteral("答")}}, {});
     const QStringList before = entries(f.env.programDir());
 
     f.settings({{"guageword", "1"}, {"voice", "0"}});
