@@ -2,15 +2,25 @@
 #include <QApplication>
 
 #include "manager/bankbackup.h"
-#include "platform/programfolder.h"
+#include "platform/commandline.h"
+#include "platform/datafolder.h"
 #include "questionbank/addedit.h"
 
 int main(int argc, char** argv) {
+    const auto answered = CommandLine::answerInfoOptions(
+        argc, argv, QStringLiteral("Manager"),
+        QStringLiteral(
+            "Quillmere 驾考助手: edits the question bank reg.ocx, one category at a time.\n"
+            "The bank lies beside the program, or in ~/.local/share/Quillmere/ when the\n"
+            "program folder cannot be written (a system install)."));
+    if (answered) return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Manager"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
+    // Wayland compositors and task bars match the window to its menu entry and icon by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Manager"));
 
-    addedit form(EditorVariant::manager(), ProgramFolder::path());
+    addedit form(EditorVariant::manager(), DataFolder::path());
     form.setBeforeFirstWrite(&BankBackup::make);
     form.setCloser([] { QCoreApplication::exit(0); });
     form.Form_Load();

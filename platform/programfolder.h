@@ -1,7 +1,8 @@
 #pragma once
 #include <QString>
 
-// The folder of the running program, where the databases and the help page lie.
+// The folder of the running program: both programs, the help page and the
+// installed databases (DataFolder says which copy of the databases is used).
 namespace ProgramFolder {
 
 QString path();

@@ -54,8 +54,8 @@ QString addedit::StatusLine(int n, int total) {
     return QStringLiteral("第 ") + QString::number(n) + QStringLiteral(" 行，总数： ") + QString::number(total);
 }
 
-addedit::addedit(const EditorVariant& variant, const QString& programFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), v_(variant), folder_(programFolder) {
+addedit::addedit(const EditorVariant& variant, const QString& dataFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), v_(variant), folder_(dataFolder) {
     setObjectName(QStringLiteral("addedit"));
     build();
 }

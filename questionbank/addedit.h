@@ -25,7 +25,7 @@ class xptopbuttons;
 class addedit : public QWidget {
     Q_OBJECT
 public:
-    addedit(const EditorVariant& variant, const QString& programFolder, QWidget* parent = nullptr);
+    addedit(const EditorVariant& variant, const QString& dataFolder, QWidget* parent = nullptr);
     ~addedit() override;
 
     // Loads the form. For the personal list this opens the database; when it

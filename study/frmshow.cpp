@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "platform/datafolder.h"
 #include "platform/logging.h"
 #include "platform/messagebox.h"
 #include "platform/olecolour.h"
@@ -128,7 +129,7 @@ SettingsIo::Design FrmShow::design() const {
 void FrmShow::Form_Load() {
     SettingsIo::seed(store_, design());
     settings_ = SettingsIo::read(store_, design());
-    selectSource(settings_, ProgramFolder::path(), Data1_, this);
+    selectSource(settings_, DataFolder::path(), Data1_, this);
     Timer6_.setInterval(settings_.ctimeword * 1000);
     Timer6_.start();
     applyWindowSettings();
@@ -154,7 +155,7 @@ void FrmShow::applyWindowSettings() {
 
 void FrmShow::frmForm_reload() {
     settings_ = SettingsIo::read(store_, design());
-    selectSource(settings_, ProgramFolder::path(), Data1_, this);
+    selectSource(settings_, DataFolder::path(), Data1_, this);
     Timer6_.setInterval(settings_.ctimeword * 1000);
     openRecordSet();
     Timer6_.start();

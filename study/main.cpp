@@ -1,15 +1,26 @@
 // Study: shows one driving-test question with its answer after another.
 #include <QApplication>
 
+#include "platform/commandline.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "platform/speech.h"
 #include "study/studyapp.h"
 
 int main(int argc, char** argv) {
+    const auto answered = CommandLine::answerInfoOptions(
+        argc, argv, QStringLiteral("Study"),
+        QStringLiteral(
+            "Quillmere 驾考助手: shows one driving-test question with its answer after another.\n"
+            "Right-click the window for the menu. The question bank and the personal list are\n"
+            "reg.ocx and word.ocx beside the program, or in ~/.local/share/Quillmere/ when the\n"
+            "program folder cannot be written (a system install)."));
+    if (answered) return *answered;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Study"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
+    // Wayland compositors and task bars match the window to its menu entry and icon by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Study"));
 
     // A second start only brings the running window forward; it reads and
     // writes no setting.

@@ -1,6 +1,6 @@
 #include "study/studyapp.h"
 
-#include "platform/programfolder.h"
+#include "platform/datafolder.h"
 #include "questionbank/addedit.h"
 #include "study/form3.h"
 
@@ -31,7 +31,7 @@ void StudyApp::showEditor() {
         editor_->activateWindow();
         return;
     }
-    auto* editor = new addedit(EditorVariant::study(), ProgramFolder::path());
+    auto* editor = new addedit(EditorVariant::study(), DataFolder::path());
     if (!editor->Form_Load()) {
         delete editor;
         return;

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# --version and --help of Study, Manager and bankctl, without a display:
+# they answer before any window, single-instance test or settings access.
+# Usage: versions_test.sh <version> <Study> <Manager> <bankctl>
+set -euo pipefail
+VERSION=$1
+shift
+T=$(mktemp -d)
+trap 'rm -rf "$T"' EXIT
+export HOME=$T/home XDG_CONFIG_HOME=$T/config XDG_DATA_HOME=$T/data XDG_RUNTIME_DIR=$T/run
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+status=0
+for program in "$@"; do
+  name=$(basename "$program")
+  for opt in --version -v; do
+    out=$("$program" $opt 2>&1) || { echo "$name $opt: exit $?: $out"; status=1; continue; }
+    [ "$out" = "$name $VERSION" ] || { echo "$name $opt printed '$out', expected '$name $VERSION'"; status=1; }
+  done
+  # Qt's own single-dash options (-reverse holds a 'v') must not read as -v.
+  for opt in --help -h; do
+    out=$("$program" $opt 2>&1) || { echo "$name $opt: exit $?"; status=1; continue; }
+    grep -q -- '--version' <<<"$out" && grep -q -E "^Usage: .*$name" <<<"$out" ||
+      { echo "$name $opt printed: $out"; status=1; }
+  done
+done
+for name in Study Manager; do
+  prog=$(printf '%s\n' "$@" | grep "/$name\$")
+  # Without a display the program must fail to start rather than print a version.
+  out=$("$prog" -reverse 2>&1) && { echo "$name -reverse started without a display"; status=1; }
+  grep -q "$VERSION" <<<"$out" && { echo "$name -reverse printed the version"; status=1; }
+done
+if [ -e "$XDG_CONFIG_HOME" ] || [ -n "$(ls -A "$XDG_RUNTIME_DIR")" ] || [ -e "$XDG_DATA_HOME" ]; then
+  echo "the options touched settings, the data folder or the single-instance socket:"
+  find "$T" -mindepth 1
+  status=1
+fi
+exit $status
