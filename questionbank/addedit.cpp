@@ -321,18 +321,16 @@ void addedit::ClearFields() {
     text2_->clear();
 }
 
+QList<QWidget*> addedit::browsingControls() const {
+    return {cmdGFirst_, cmdPrev_, cmdNext_, cmdGLast_, cmdGAdd_, CmdAdd_};
+}
+
 void addedit::DisableBrowsing() {
-    for (QWidget* w : {static_cast<QWidget*>(cmdGFirst_), static_cast<QWidget*>(cmdPrev_),
-                       static_cast<QWidget*>(cmdNext_), static_cast<QWidget*>(cmdGLast_),
-                       static_cast<QWidget*>(cmdGAdd_), static_cast<QWidget*>(CmdAdd_)})
-        w->setEnabled(false);
+    for (QWidget* w : browsingControls()) w->setEnabled(false);
 }
 
 void addedit::EnableBrowsing() {
-    for (QWidget* w : {static_cast<QWidget*>(cmdGFirst_), static_cast<QWidget*>(cmdPrev_),
-                       static_cast<QWidget*>(cmdNext_), static_cast<QWidget*>(cmdGLast_),
-                       static_cast<QWidget*>(cmdGAdd_), static_cast<QWidget*>(CmdAdd_)})
-        w->setEnabled(true);
+    for (QWidget* w : browsingControls()) w->setEnabled(true);
     if (v_.saveIsBrowsing) cmdSave_->setEnabled(true);
 }
 

@@ -71,6 +71,7 @@ protected:
 
 private:
     void build();
+    QList<QWidget*> browsingControls() const;
     template <class T>
     T* place(T* w, const char* name);
     void showRecord();
