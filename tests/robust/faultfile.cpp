@@ -1,6 +1,6 @@
-// faultfile protect <path> <bank|personal> <password>
-// Builds a small question file protected by the given password, the kind of
-// file our programs must refuse without it.
+// faultfile make <path> <bank|personal> <password, empty for none>
+// Builds a small question file with one question; one protected by a password
+// other than the bank's is the kind of file our programs must refuse.
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -9,8 +9,8 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 5 || args[1] != QLatin1String("protect")) {
-        std::fprintf(stderr, "usage: faultfile protect <path> <bank|personal> <password>\n");
+    if (args.size() != 5 || args[1] != QLatin1String("make")) {
+        std::fprintf(stderr, "usage: faultfile make <path> <bank|personal> <password>\n");
         return 64;
     }
     const bool bank = args[3] == QLatin1String("bank");
