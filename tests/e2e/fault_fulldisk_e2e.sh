@@ -45,9 +45,9 @@ xdotool key n
 ed=$(window_named "增加问题") || fail "the editor did not open"
 sleep 0.5
 click_in "$ed" 60 57
-type_text "Q-full 满盘"
+type_text "Q-full disk"
 click_in "$ed" 60 97
-type_text "A-full 没有空间"
+type_text "A-full no space"
 snapshot word.ocx
 fill_disk
 n=$(messages_so_far)
@@ -65,7 +65,7 @@ sleep 0.5
 click_in "$ed" 322 15
 sleep 0.5
 rows=$(sqlite3 "$QUILLMERE_PROGRAM_DIR/word.ocx" "SELECT English || '|' || Chinese FROM Word")
-[ "$rows" = "Q-full 满盘|A-full 没有空间" ] || fail "word.ocx holds: $rows"
+[ "$rows" = "Q-full disk|A-full no space" ] || fail "word.ocx holds: $rows"
 [ "$(sqlite3 "$QUILLMERE_PROGRAM_DIR/word.ocx" 'PRAGMA integrity_check')" = ok ] || fail "word.ocx damaged"
 quit_study "$pid"
 
@@ -80,9 +80,9 @@ xdotool key Return
 wait_log 'record set .* -> 2 records'
 click_in "$win" 300 342  # add
 click_in "$win" 360 149
-type_text "Q-full 满盘"
+type_text "Q-full disk"
 click_in "$win" 360 221
-type_text "A-full 没有空间"
+type_text "A-full no space"
 snapshot reg.ocx
 fill_disk
 n=$(messages_so_far)
@@ -100,6 +100,6 @@ click_in "$win" 300 412
 gone "$pid" 5 || fail "Manager did not end"
 wait "$pid" || fail "Manager ended with status $?"
 rows=$(sqlite3 "$QUILLMERE_PROGRAM_DIR/reg.ocx" "SELECT English || '|' || Chinese FROM Word WHERE English LIKE 'Q-full%'")
-[ "$rows" = "Q-full 满盘|A-full 没有空间" ] || fail "reg.ocx holds: $rows"
+[ "$rows" = "Q-full disk|A-full no space" ] || fail "reg.ocx holds: $rows"
 [ -e "$QUILLMERE_PROGRAM_DIR/reg.ocx.bak" ] || fail "no backup copy after the successful save"
 echo ok
