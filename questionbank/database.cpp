@@ -28,6 +28,25 @@ bool hasTable(SQLite::Database& db, const char* name) {
     return q.executeStep();
 }
 
+// A write cut short (the writer was killed, the machine lost power) leaves a
+// hot journal beside the file. Only a read-write connection may roll it back;
+// a read-only one fails on it with SQLITE_READONLY, so Study could not show a
+// bank that Manager was writing when it died. Let SQLite restore the last
+// committed state first, where the file and its folder allow it; a journal
+// that is not hot (another writer still holds its lock) is left alone by SQLite.
+void recoverInterruptedWrite(const QString& path, const QFileInfo& info) {
+    const QFileInfo journal(path + QStringLiteral("-journal"));
+    if (!journal.exists() || journal.size() == 0) return;
+    if (!info.isWritable() || !QFileInfo(info.absolutePath()).isWritable()) return;
+    try {
+        SQLite::Database rw(path.toStdString(), SQLite::OPEN_READWRITE, 0);
+        rw.exec("SELECT count(*) FROM sqlite_master");  // the first read rolls a hot journal back
+        qCInfo(lcDb).noquote() << "checked" << path << "for an interrupted write";
+    } catch (const SQLite::Exception& e) {
+        qCDebug(lcDb).noquote() << "recovery of" << path << "not possible now:" << e.what();
+    }
+}
+
 }  // namespace
 
 Database::Database(const QString& path, std::unique_ptr<SQLite::Database> db)
@@ -82,7 +101,8 @@ std::shared_ptr<Database> Database::open(const QString& path, Options options,
             if (f.read(16) != QByteArray("SQLite format 3\0", 16))
                 throw DbError::make(DbError::NotADatabase, path);
         }
-        if (!options.readOnly) {
+        if (options.readOnly) recoverInterruptedWrite(path, info);
+        else {
             // A write would need the file and a journal beside it; refuse now
             // rather than fail on the first save.
             const QFileInfo folder(info.absolutePath());

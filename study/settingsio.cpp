@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/logging.h"
 #include "platform/olecolour.h"
 #include "platform/settingsstore.h"
 
@@ -27,7 +28,14 @@ double colour(const SettingsStore& s, const char* key, std::uint32_t fallback) {
     bool ok = false;
     const double v = s.read(QLatin1String(key)).trimmed().toDouble(&ok);
     // Either form of a 32-bit value: signed (system colours) or unsigned.
-    if (!ok || !std::isfinite(v) || v < -2147483648.0 || v > 4294967295.0)
+    // Colour numbers are whole; a fraction such as 7.5 is no colour number.
+    if (!ok || !std::isfinite(v) || v < -2147483648.0 || v > 4294967295.0 || v != std::floor(v))
+        return double(OleColour::toSigned(fallback));
+    // A system colour is the flag and an index of at most 30; anything else
+    // with the flag set (-1, say) names no colour, and would paint text and
+    // background alike in the window colour.
+    const std::uint32_t ole = OleColour::fromNumber(v);
+    if ((ole & OleColour::kSystemFlag) && (ole & ~OleColour::kSystemFlag) > 30)
         return double(OleColour::toSigned(fallback));
     return v;
 }
@@ -84,6 +92,13 @@ SettingsRecord read(const SettingsStore& s, const Design& d) {
     r.isnoSpeak = whole(s, "isnoSpeak", 0, 1, 0);
     r.Spdtimes = whole(s, "Spdtimes", lo16, hi16, 90);
     r.FontSizeNumber = whole(s, "FontSizeNumber", 8, 55, 12);
+    qCInfo(lcSettings).noquote() << QStringLiteral(
+        "in effect: ctimeword=%1 ssaveword=%2 guageword=%3 markword=%4 voice=%5 winleftword=%6 "
+        "ontopword=%7 txtColor=%8 formColor=%9 isnoSpeak=%10 Spdtimes=%11 FontSizeNumber=%12")
+                                        .arg(r.ctimeword).arg(r.ssaveword).arg(r.guageword).arg(r.markword)
+                                        .arg(r.voice).arg(r.winleftword).arg(r.ontopword)
+                                        .arg(realText(r.txtColor), realText(r.formColor))
+                                        .arg(r.isnoSpeak).arg(r.Spdtimes).arg(r.FontSizeNumber);
     return r;
 }
 

@@ -42,7 +42,7 @@ settings() {  # key=value ... on top of a seeded store
 }
 
 start() {  # program name; its stderr (the log) goes to $LOG
-  "$APP/$1" >>"$LOG" 2>&1 &
+  ${RUN_AS:-} "$APP/$1" >>"$LOG" 2>&1 &
   PIDS+=($!)
   LAST_PID=$!
 }

@@ -95,6 +95,7 @@ TEST_P(ReadingFallbacks, BadValueGetsItsFirstRunValue) {
                       : key == "voice"          ? r.voice
                       : key == "winleftword"    ? r.winleftword
                       : key == "txtcolor"       ? int(OleColour::toSigned(OleColour::fromNumber(r.txtColor)))
+                      : key == "formcolor"      ? int(OleColour::toSigned(OleColour::fromNumber(r.formColor)))
                                                 : -999;
     EXPECT_EQ(value, GetParam().expected) << GetParam().key << "=" << GetParam().text;
 }
@@ -112,7 +113,13 @@ INSTANTIATE_TEST_SUITE_P(
                       BadValue{"voice", "0", 0}, BadValue{"voice", "70000", 1},
                       BadValue{"winleftword", "40000", 40000}, BadValue{"winleftword", "junk", 5680},
                       BadValue{"txtColor", "16777215", 16777215}, BadValue{"txtColor", "1e40", -2147483634},
-                      BadValue{"CTIMEWORD", "12", 12}));
+                      BadValue{"CTIMEWORD", "12", 12},
+                      // With the system flag only an index up to 30 names a colour.
+                      BadValue{"txtColor", "-1", -2147483634}, BadValue{"formColor", "-5", -2147483647},
+                      BadValue{"formColor", "-2147483617", -2147483647},
+                      BadValue{"txtColor", "-2147483618", -2147483618},
+                      BadValue{"txtColor", "-2147483648", -2147483648},
+                      BadValue{"formColor", "7.5", -2147483647}, BadValue{"txtColor", "255.0", 255}));
 
 TEST(Reading, AbsentKeysAfterSeedingFallBack) {
     TestEnv env;
