@@ -5,6 +5,10 @@
 : "${TEST_BIN:?TEST_BIN must name the folder of the test helpers}"
 
 FAULT_CASES=(missing empty truncated random notable password locked rofile rofolder)
+# The files are used where they lie: a read-only program folder must then
+# give its message. (Left to itself it would count as an installed copy and
+# use copies in the user's data folder; the install tests cover that.)
+export QUILLMERE_DATA_MODE=portable
 HOLDER=
 
 # make_fault <file in $APP> <case> <bank|personal>

@@ -15,13 +15,13 @@ for _ in 1 2; do click_in "$dlg" $(( $(tw 4080) + 4 )) $(( $(tw $((3360 + 720)))
 # 文明驾驶: the third name, left column, second row (100, 600).
 click_in "$dlg" $(( $(tw 100) + 8 )) $(( $(tw 600) + 6 ))
 shot options_changed
-xdotool key --window "$dlg" alt+F4
+xdotool key alt+F4   # the dialog is the active window; openbox closes it
 sleep 0.8
 xdotool search --onlyvisible --name '^选项\.\.\.$' >/dev/null 2>&1 && fail "the dialog is still open"
 ini=$XDG_CONFIG_HOME/Vozo/zorvik24.ini
 grep -q '^ctimeword=9$' "$ini" || fail "ctimeword not saved: $(grep ctimeword "$ini")"
 grep -q '^guageword=3$' "$ini" || fail "guageword not saved: $(grep guageword "$ini")"
-wait_log "category='文明驾驶' -> 2 records" 3
-wait_log "record 1 of 2 : 礼让1" 3
+wait_log "category='文明驾驶' -> 2 records" 10
+wait_log "record 1 of 2 : 礼让1" 10
 kill -0 "$STUDY" || fail "Study ended"
 echo ok
