@@ -109,8 +109,9 @@ int check(const QString& dbPath, QTextStream& out, QTextStream& err) {
         err << "bankctl: " << e.message() << "\n";
         return 1;
     } catch (const SQLite::Exception& e) {
-        err << "bankctl: " << dbPath << ": " << e.what() << "\n";
-        return 1;
+        // The check itself could not read the file: it is damaged.
+        err << "bankctl: " << DbError::fromSqlite(e, dbPath).message() << " (" << e.what() << ")\n";
+        return 2;
     }
 }
 

@@ -69,6 +69,12 @@ bool readRecord(const QString& text, int& pos, QStringList& fields, int& lines, 
     return true;
 }
 
+bool onlyBlanks(const QString& s) {
+    for (QChar c : s)
+        if (c != QLatin1Char(' ')) return false;
+    return true;
+}
+
 }  // namespace
 
 Result parse(const QByteArray& bytes, bool withCategory) {
@@ -118,8 +124,11 @@ Result parse(const QByteArray& bytes, bool withCategory) {
         }
         q.question = f[i++];
         q.answer = f[i++];
-        if (q.question.trimmed().isEmpty()) return fail(QStringLiteral("empty question"));
-        if (q.answer.trimmed().isEmpty()) return fail(QStringLiteral("empty answer"));
+        // Empty means what the editors refuse: nothing but U+0020 blanks. A
+        // question of tabs that an editor stored must survive an export and
+        // a rebuild.
+        if (onlyBlanks(q.question)) return fail(QStringLiteral("empty question"));
+        if (onlyBlanks(q.answer)) return fail(QStringLiteral("empty answer"));
         if (seen.contains(q.question)) return fail(QStringLiteral("duplicate question \"%1\"").arg(q.question));
         seen.insert(q.question);
         r.questions.push_back(std::move(q));

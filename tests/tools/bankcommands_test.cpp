@@ -73,6 +73,21 @@ TEST(BankCtl, ExistingPersonalListIsKept) {
     EXPECT_EQ(RecordSet::open(word, Queries::personalList())->RecordCount(), 1);
 }
 
+TEST(BankCtl, CheckOfADamagedBankSaysSoInChinese) {
+    TestEnv env;
+    std::vector<BankSchema::Question> qs;
+    for (int i = 0; i < 2000; ++i) qs.push_back({"交通信号", QString("问题%1").arg(i), QString(200, QChar('x'))});
+    env.makeBank(qs);
+    const QByteArray good = readFile(env.file("reg.ocx"));
+    QByteArray bad = good;
+    for (int i = good.size() / 2; i < good.size() / 2 + 8192; ++i) bad[i] = char(0xA5);
+    writeFile(env.file("reg.ocx"), bad);
+    auto c = run([&](QTextStream& o, QTextStream& e) { return BankCommands::check(env.file("reg.ocx"), o, e); });
+    EXPECT_EQ(c.code, 2) << c.err.toStdString();
+    EXPECT_TRUE(c.err.contains("reg.ocx")) << c.err.toStdString();
+    EXPECT_EQ(readFile(env.file("reg.ocx")), bad);
+}
+
 TEST(BankCtl, CheckAndExportReportBadFiles) {
     TestEnv env;
     writeFile(env.file("junk.ocx"), "not a database at all, just some words and more words");

@@ -42,6 +42,13 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCsv{"交通信号,\"a\nb\",c\n交通信号,d\n", "line 3: 2 fields"},
                       BadCsv{"\xff\xfe,q,a\n", "UTF-8"}));
 
+TEST(BankCsv, OnlyPlainBlanksCountAsEmpty) {
+    // What the editors store (a tab, a full-width blank) must build again.
+    const auto r = BankCsv::parse("交通信号,\t,\u3000\n");
+    ASSERT_TRUE(r.ok()) << r.error.toStdString();
+    EXPECT_EQ(r.questions[0].question, "\t");
+}
+
 TEST(BankCsv, WriteThenReadGivesTheSameRows) {
     std::vector<BankSchema::Question> rows = {{"交通信号", "a,\"b\"", "c\nd"}, {"事故自救", "🚗 emoji", "' OR 1=1 --"}};
     const auto r = BankCsv::parse(BankCsv::write(rows));
