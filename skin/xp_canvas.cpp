@@ -161,6 +161,12 @@ xp_canvas::xp_canvas(QWidget* parent) : QWidget(parent) {
 
 QWidget* xp_canvas::form() const { return parentWidget() ? window() : nullptr; }
 
+xp_canvas::~xp_canvas() {
+    // The focus leaves our children while QWidget's destructor runs, when this
+    // is no longer an xp_canvas; the handler must not be called then.
+    disconnect(qApp, &QApplication::focusChanged, this, &xp_canvas::onFocusChanged);
+}
+
 QString xp_canvas::Caption() const { return lblcaption->text(); }
 
 void xp_canvas::setCaption(const QString& caption) {

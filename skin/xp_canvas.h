@@ -30,6 +30,7 @@ public:
     static constexpr int kGrip = 9;
 
     explicit xp_canvas(QWidget* parent = nullptr);
+    ~xp_canvas() override;
 
     QString Caption() const;
     void setCaption(const QString& caption);
