@@ -18,7 +18,7 @@ const char* const xpcmdbutton::kStateDescription =
 const QColor xpcmdbutton::kEnabledInk(0, 0, 0);
 const QColor xpcmdbutton::kDisabledInk(161, 161, 146);
 
-xpcmdbutton::xpcmdbutton(QWidget* parent) : QWidget(parent) {
+xpcmdbutton::xpcmdbutton(QWidget* parent) : ClickControl(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -185,29 +185,7 @@ void xpcmdbutton::Timer1_Timer() {
     }
 }
 
-void xpcmdbutton::mousePressEvent(QMouseEvent* e) {
-    pressedHere_ = e->button() == Qt::LeftButton;
-    UserControl_MouseDown(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
-                          e->position().toPoint().x(), e->position().toPoint().y());
-}
 
-void xpcmdbutton::mouseMoveEvent(QMouseEvent* e) {
-    UserControl_MouseMove(EventArgs::buttons(e->buttons()), EventArgs::shift(e->modifiers()),
-                          e->position().toPoint().x(), e->position().toPoint().y());
-}
-
-void xpcmdbutton::mouseReleaseEvent(QMouseEvent* e) {
-    const bool click = pressedHere_ && e->button() == Qt::LeftButton &&
-                       rect().contains(e->position().toPoint());
-    pressedHere_ = false;
-    UserControl_MouseUp(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
-                        e->position().toPoint().x(), e->position().toPoint().y());
-    if (click) UserControl_Click();
-}
-
-// Qt delivers the second press of a double click as a press too; forgetting
-// it here keeps a double click to one Click.
-void xpcmdbutton::mouseDoubleClickEvent(QMouseEvent*) { pressedHere_ = false; }
 
 void xpcmdbutton::keyPressEvent(QKeyEvent* e) {
     emit KeyDown(e->key(), EventArgs::shift(e->modifiers()));

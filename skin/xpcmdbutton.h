@@ -1,7 +1,7 @@
 #pragma once
 #include <QPixmap>
 #include <QVariantMap>
-#include <QWidget>
+#include "skin/clickcontrol.h"
 
 class QLabel;
 class QTimer;
@@ -10,7 +10,7 @@ class PictureClip;
 // A command button drawn from a sheet of five faces (normal, pressed,
 // disabled, hover, highlighted) that stretches to any size while its 3-pixel
 // rounded border stays sharp. It only raises events; the form acts on them.
-class xpcmdbutton : public QWidget {
+class xpcmdbutton : public ClickControl {
     Q_OBJECT
     Q_CLASSINFO("State", "Returns/sets the state of the command button when mouse_out.")
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
@@ -48,15 +48,15 @@ signals:
     void MouseOut();
 
 protected:
+    void UserControl_MouseDown(int Button, int Shift, int X, int Y) override;
+    void UserControl_MouseMove(int Button, int Shift, int X, int Y) override;
+    void UserControl_MouseUp(int Button, int Shift, int X, int Y) override;
+    void UserControl_Click() override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void changeEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
 
@@ -65,10 +65,6 @@ private:
     void ShowRestFace();
     void layoutCaption();
     void colourCaption();
-    void UserControl_MouseDown(int Button, int Shift, int X, int Y);
-    void UserControl_MouseMove(int Button, int Shift, int X, int Y);
-    void UserControl_MouseUp(int Button, int Shift, int X, int Y);
-    void UserControl_Click();
     void UserControl_AccessKeyPress();
     void lbl_MouseDown(int Button, int Shift, int X, int Y);
     void lbl_MouseMove(int Button, int Shift, int X, int Y);
@@ -84,6 +80,5 @@ private:
     qint16 restFace_ = Normal;
     // A left press seen on the control (or on the caption): its release
     // inside makes the click. A double click's second press does not count.
-    bool pressedHere_ = false;
     bool pressedOnCaption_ = false;
 };

@@ -10,7 +10,7 @@
 #include "skin/propertybag.h"
 #include "skin/skinart.h"
 
-xptopbuttons::xptopbuttons(QWidget* parent) : QWidget(parent) {
+xptopbuttons::xptopbuttons(QWidget* parent) : ClickControl(parent) {
     // The sheets are drawn for exactly this size and never stretched, so no
     // size the form asks for may change it.
     setFixedSize(kSide, kSide);
@@ -102,26 +102,4 @@ void xptopbuttons::Timer1_Timer() {
     }
 }
 
-void xptopbuttons::mousePressEvent(QMouseEvent* e) {
-    pressedHere_ = e->button() == Qt::LeftButton;
-    UserControl_MouseDown(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
-                          e->position().toPoint().x(), e->position().toPoint().y());
-}
 
-void xptopbuttons::mouseMoveEvent(QMouseEvent* e) {
-    UserControl_MouseMove(EventArgs::buttons(e->buttons()), EventArgs::shift(e->modifiers()),
-                          e->position().toPoint().x(), e->position().toPoint().y());
-}
-
-void xptopbuttons::mouseReleaseEvent(QMouseEvent* e) {
-    const bool click = pressedHere_ && e->button() == Qt::LeftButton &&
-                       rect().contains(e->position().toPoint());
-    pressedHere_ = false;
-    UserControl_MouseUp(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
-                        e->position().toPoint().x(), e->position().toPoint().y());
-    if (click) UserControl_Click();
-}
-
-// Qt delivers the second press of a double click as a press too; forgetting
-// it here keeps a double click to one Click.
-void xptopbuttons::mouseDoubleClickEvent(QMouseEvent*) { pressedHere_ = false; }

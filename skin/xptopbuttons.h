@@ -1,6 +1,6 @@
 #pragma once
 #include <QVariantMap>
-#include <QWidget>
+#include "skin/clickcontrol.h"
 #include <array>
 
 class QTimer;
@@ -9,7 +9,7 @@ class PictureClip;
 // A 21 x 21 title-band button: close, maximise, minimise or restore by its
 // Value, each with normal, hover, pressed and disabled images. It only raises
 // events; the form performs the window command.
-class xptopbuttons : public QWidget {
+class xptopbuttons : public ClickControl {
     Q_OBJECT
     Q_PROPERTY(int Value READ Value WRITE setValue)
 public:
@@ -37,21 +37,17 @@ signals:
     void MouseOut();
 
 protected:
+    void UserControl_MouseDown(int Button, int Shift, int X, int Y) override;
+    void UserControl_MouseMove(int Button, int Shift, int X, int Y) override;
+    void UserControl_MouseUp(int Button, int Shift, int X, int Y) override;
+    void UserControl_Click() override;
     void changeEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void showEvent(QShowEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     void refresh();
     void showCell(int cell);
-    void UserControl_MouseDown(int Button, int Shift, int X, int Y);
-    void UserControl_MouseMove(int Button, int Shift, int X, int Y);
-    void UserControl_MouseUp(int Button, int Shift, int X, int Y);
-    void UserControl_Click();
     void Timer1_Timer();
 
     QTimer* Timer1;
@@ -59,5 +55,4 @@ private:
     int value_ = 0;
     qint16 sheet_ = 0;
     int cell_ = Normal;
-    bool pressedHere_ = false;
 };
