@@ -1,10 +1,14 @@
 #pragma once
+#include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
+#include <QTimer>
 
 #include "platform/speech.h"
 
-// espeak-ng through its library. Its default voice is Mandarin, since every
-// text the programs speak is Chinese.
+// espeak-ng through its library, playing asynchronously on the library's own
+// threads. Its default voice is Mandarin, since every text the programs
+// speak is Chinese.
 class EspeakSpeech : public Speech {
 public:
     static std::unique_ptr<Speech> create();
@@ -12,13 +16,21 @@ public:
 
     QStringList voiceDescriptions() override;
     bool selectVoice(int position) override;
-    bool speak(const QString& text) override;
+    bool speak(const QStringList& texts, Done done) override;
+    void cancel() override;
 
 private:
-    EspeakSpeech() = default;
-    struct Voice {
-        QByteArray name;
-        QString description;
-    };
-    QList<Voice> voices_;
+    EspeakSpeech();
+    // Hands the next text to the engine; false when the engine refuses it.
+    bool startNext();
+    void poll();
+    void finish(bool played);
+
+    // Voice file this object speaks with; empty for the Mandarin default.
+    QByteArray voiceFile_;
+    QStringList queue_;
+    Done done_;
+    unsigned current_ = 0;  // the engine's number for the text being spoken
+    QTimer poll_;
+    QElapsedTimer quiet_;  // since the engine went idle without a sign of playback
 };

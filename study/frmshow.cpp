@@ -159,7 +159,12 @@ void FrmShow::frmForm_reload() {
     Timer6_.setInterval(settings_.ctimeword * 1000);
     openRecordSet();
     Timer6_.start();
-    renewVoice();
+    tickWaiting_ = false;
+    speechSilenced_ = false;
+    // A voice still speaking the previous record is left to finish: the
+    // engine changes no voice while it speaks, and the next spoken tick
+    // renews the voice anyway.
+    if (!speaking_) renewVoice();
 }
 
 void FrmShow::openRecordSet() {
@@ -226,6 +231,10 @@ void FrmShow::renewVoice() {
 }
 
 void FrmShow::Timer6_Timer() {
+    if (speaking_) {
+        tickWaiting_ = true;
+        return;
+    }
     RecordSet* rs = Data1_.Recordset();
     if (!rs || rs->RecordCount() == 0) return;  // nothing to show: the display stays empty
     if (rs->atEOF()) {
@@ -238,15 +247,36 @@ void FrmShow::Timer6_Timer() {
     const QString answer = EnglishWordLbl_->text();
     const QString question = YinPiaoLbl_->text();
     // From here on nothing may stop the cycle: speech failures are ignored.
-    if (settings_.voice != 1) return;
+    if (settings_.voice != 1 || speechSilenced_) return;
     renewVoice();
-    if (!voice_) return;
-    const auto say = [this](const QString& text) {
-        const bool ok = voice_->speak(text);
-        qCInfo(lcSpeech).noquote() << "spoke" << text << (ok ? "" : "(failed, ignored)");
-    };
-    say(question);
-    if (settings_.isnoSpeak == 1) say(answer);
+    if (voice_) speakShownRecord(question, answer);
+}
+
+void FrmShow::speakShownRecord(const QString& question, const QString& answer) {
+    // The marker between question and answer is never spoken.
+    QStringList texts{question};
+    if (settings_.isnoSpeak == 1) texts << answer;
+    for (const QString& t : texts) qCInfo(lcSpeech).noquote() << "speak" << t;
+    const int request = ++speechRequest_;
+    speaking_ = true;
+    const bool started =
+        voice_->speak(texts, [this, request](bool played) { speechEnded(request, played); });
+    if (!started) speechEnded(request, false);
+}
+
+void FrmShow::speechEnded(int request, bool played) {
+    if (request != speechRequest_ || !speaking_) return;
+    speaking_ = false;
+    if (played) {
+        qCInfo(lcSpeech) << "spoken";
+    } else {
+        speechSilenced_ = true;
+        qCInfo(lcSpeech) << "speech failed (no sound device?); silent until the next reload";
+    }
+    if (tickWaiting_) {
+        tickWaiting_ = false;
+        Timer6_Timer();
+    }
 }
 
 void FrmShow::mousePressEvent(QMouseEvent* e) {
@@ -294,6 +324,7 @@ void FrmShow::mnustop_Click() {
         Timer6_.start();
     } else {
         Timer6_.stop();
+        tickWaiting_ = false;  // a stopped timer has no tick due
         mnustop_->setText(QStringLiteral("继续(&C)"));
     }
 }
@@ -335,6 +366,10 @@ void FrmShow::closeEvent(QCloseEvent* e) {
 
 void FrmShow::endProcess() {
     Timer6_.stop();
+    tickWaiting_ = false;
+    if (speaking_ && voice_) voice_->cancel();
+    speaking_ = false;
+    ++speechRequest_;
     qCInfo(lcDisplay) << "ending";
     if (terminate_) terminate_();
 }

@@ -40,6 +40,7 @@ public:
     SettingsStore& store() { return store_; }
     QLabel* LB() const { return LB_; }
     QTimer* Timer6() { return &Timer6_; }
+    bool isSpeaking() const { return speaking_; }
     DataControl& Data1() { return Data1_; }
     QMenu* mnumain() const { return mnumain_; }
     SettingsIo::Design design() const;
@@ -79,6 +80,8 @@ private:
     void openRecordSet();
     void showCurrentRecord();
     void renewVoice();
+    void speakShownRecord(const QString& question, const QString& answer);
+    void speechEnded(int request, bool played);
     void applyWindowSettings();
     void endProcess();
 
@@ -94,6 +97,15 @@ private:
     QMenu* mnumain_ = nullptr;
     QAction* mnustop_ = nullptr;
     std::unique_ptr<Speech> voice_;
+    // Speech runs on while the window keeps answering. A tick that falls due
+    // meanwhile waits for its end and then runs at once; further ones are not
+    // queued, as with a coalescing platform timer.
+    bool speaking_ = false;
+    bool tickWaiting_ = false;
+    int speechRequest_ = 0;  // tells a late notice of an abandoned request apart
+    // After a failure (no sound device) the display stays silent until the
+    // next reload, so the engine's complaints are not repeated every tick.
+    bool speechSilenced_ = false;
     WindowOpener openOptions_, openEditor_;
     std::function<void()> terminate_;
     QPoint dragOffset_;

@@ -11,11 +11,27 @@
 #include "study/frmshow.h"
 #include "tests/support/testenv.h"
 
-// A speech engine that records what it is asked to do.
+// A speech engine that records what it is asked to do. With `hold` set it
+// finishes only when the test says so, as a real engine does while the sound
+// plays.
 struct SpeechLog {
     QStringList spoken;
     QList<int> selected;
     int created = 0;
+    int cancelled = 0;
+    bool hold = false;
+    Speech::Done pending;
+    const void* pendingOwner = nullptr;
+
+    // Ends the speech in progress; false when none is.
+    bool finish(bool played = true) {
+        if (!pending) return false;
+        Speech::Done done = std::move(pending);
+        pending = nullptr;
+        pendingOwner = nullptr;
+        done(played);
+        return true;
+    }
 };
 
 class RecordingSpeech : public Speech {
@@ -26,10 +42,23 @@ public:
         log_.selected << p;
         return true;
     }
-    bool speak(const QString& t) override {
-        log_.spoken << t;
+    bool speak(const QStringList& texts, Done done) override {
+        log_.spoken << texts;
+        if (log_.hold) {
+            log_.pending = std::move(done);
+            log_.pendingOwner = this;
+        } else {
+            done(true);
+        }
         return true;
     }
+    void cancel() override {
+        if (log_.pendingOwner != this) return;
+        ++log_.cancelled;
+        log_.pending = nullptr;
+        log_.pendingOwner = nullptr;
+    }
+    ~RecordingSpeech() override { cancel(); }
 
 private:
     SpeechLog& log_;
@@ -77,7 +106,8 @@ struct StudyFixture {
     }
 };
 
-inline std::vector<BankSchema::Question> threeQuestions(const QString& category = QStringLiteral("交通安全法律")) {
+inline std::vector<BankSchema::Question> threeQuestions(
+    const QString& category = QStringLiteral("交通安全法律")) {
     return {{category, QStringLiteral("问题1"), QStringLiteral("答案1")},
             {category, QStringLiteral("问题2"), QStringLiteral("答案2")},
             {category, QStringLiteral("问题3"), QStringLiteral("答案3")}};
