@@ -31,23 +31,34 @@ QMargins expectedFrame(const QWidget& w) {
 
 }  // namespace
 
-std::optional<QPoint> WindowPlacement::beside(const QRect& keep, QSize frame,
-                                              const QRect& available) {
-    const int alignedTop =
-        clampInto(keep.top(), frame.height(), available.top(), available.bottom());
-    const int alignedLeft =
-        clampInto(keep.left(), frame.width(), available.left(), available.right());
-    const QPoint candidates[] = {
-        {keep.right() + 1 + kGap, alignedTop},              // right
-        {keep.left() - kGap - frame.width(), alignedTop},   // left
-        {alignedLeft, keep.bottom() + 1 + kGap},            // below
-        {alignedLeft, keep.top() - kGap - frame.height()},  // above
+WindowPlacement::Place WindowPlacement::beside(const QRect& keep, QSize frame,
+                                               const QRect& available) {
+    const auto inside = [&](QPoint at) {
+        return QPoint(clampInto(at.x(), frame.width(), available.left(), available.right()),
+                      clampInto(at.y(), frame.height(), available.top(), available.bottom()));
     };
+    // In order of preference: beside, aligned with the window's top or left
+    // edge, then the corners of the area for when nothing beside fits.
+    const QPoint candidates[] = {
+        inside({keep.right() + 1 + kGap, keep.top()}),
+        inside({keep.left() - kGap - frame.width(), keep.top()}),
+        inside({keep.left(), keep.bottom() + 1 + kGap}),
+        inside({keep.left(), keep.top() - kGap - frame.height()}),
+        inside({available.right(), available.bottom()}),
+        inside({available.left(), available.bottom()}),
+        inside({available.right(), available.top()}),
+        inside({available.left(), available.top()}),
+    };
+    const auto covered = [&](QPoint at) {
+        const QRect r = QRect(at, frame).intersected(keep);
+        return r.isEmpty() ? 0LL : qint64(r.width()) * r.height();
+    };
+    QPoint best = candidates[0];
     for (const QPoint& at : candidates) {
-        const QRect r(at, frame);
-        if (available.contains(r) && !r.intersects(keep)) return at;
+        if (covered(at) == 0) return {at, true};
+        if (covered(at) < covered(best)) best = at;
     }
-    return std::nullopt;
+    return {best, false};
 }
 
 bool WindowPlacement::placeBeside(QWidget& window, const QWidget& keepVisible) {
@@ -55,15 +66,11 @@ bool WindowPlacement::placeBeside(QWidget& window, const QWidget& keepVisible) {
     if (!screen || !keepVisible.isVisible()) return false;
     const QRect keep = keepVisible.frameGeometry();
     const QSize frame = window.size().grownBy(expectedFrame(window));
-    const std::optional<QPoint> at = beside(keep, frame, screen->availableGeometry());
-    if (!at) {
-        qCInfo(lcUi).noquote() << window.objectName() << "has no room beside"
-                               << keepVisible.objectName();
-        return false;
-    }
+    const Place place = beside(keep, frame, screen->availableGeometry());
     // move() places the frame's corner, as the window manager will draw it.
-    window.move(*at);
-    qCInfo(lcUi).noquote() << window.objectName() << "placed at" << at->x() << at->y() << "beside"
+    window.move(place.topLeft);
+    qCInfo(lcUi).noquote() << window.objectName() << "placed at" << place.topLeft.x()
+                           << place.topLeft.y() << (place.clear ? "beside" : "over the least of")
                            << keepVisible.objectName();
-    return true;
+    return place.clear;
 }

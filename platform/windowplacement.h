@@ -2,7 +2,6 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-#include <optional>
 
 class QWidget;
 
@@ -12,13 +11,17 @@ class QWidget;
 // window whose text they change.
 class WindowPlacement {
 public:
-    // The top-left corner for a window whose frame has the size `frame`, or
-    // nothing when the area has no room beside `keepVisible`.
-    static std::optional<QPoint> beside(const QRect& keepVisible, QSize frame,
-                                        const QRect& available);
+    struct Place {
+        QPoint topLeft;
+        bool clear;  // false: the area had no room, this is the least overlap
+    };
+    // The top-left corner for a window whose frame has the size `frame`.
+    // Where the area has no room beside `keepVisible`, the place inside the
+    // area that covers the least of it.
+    static Place beside(const QRect& keepVisible, QSize frame, const QRect& available);
 
     // Moves `window` (before it is shown) beside `keepVisible` on that
-    // window's screen; where there is no room it stays where it was put.
+    // window's screen. True when it then covers nothing of it.
     static bool placeBeside(QWidget& window, const QWidget& keepVisible);
 
     // Space left between the two windows.
