@@ -3,10 +3,28 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "platform/logging.h"
 
 namespace {
+// A box whose owner is not on screen yet (a message during start-up) would
+// open at the corner where that owner will appear; it opens in the middle
+// of the screen instead, where the user looks.
+class ScreenCentredBox : public QMessageBox {
+public:
+    ScreenCentredBox(QWidget* owner, QScreen* screen) : QMessageBox(owner), screen_(screen) {}
+
+protected:
+    void showEvent(QShowEvent* e) override {
+        QMessageBox::showEvent(e);  // sizes the box to its text
+        if (screen_) move(screen_->availableGeometry().center() - rect().center());
+    }
+
+private:
+    QScreen* screen_;
+};
+
 MessageBox::Hook& hook() {
     static MessageBox::Hook h;
     return h;
@@ -32,7 +50,11 @@ void MessageBox::show(QWidget* parent, Icon icon, const QString& text) {
         hook()(shown);
         return;
     }
-    QMessageBox box(parent);
+    const bool ownerShown = parent && parent->isVisible();
+    QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    // An owner that is not visible cannot anchor the box: no transient link
+    // to a window the window manager has not mapped.
+    ScreenCentredBox box(ownerShown ? parent : nullptr, ownerShown ? nullptr : screen);
     switch (icon) {
         case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
         case Icon::Information: box.setIcon(QMessageBox::Information); break;

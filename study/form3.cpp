@@ -9,17 +9,18 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QWheelEvent>
 #include <algorithm>
 
 #include "platform/logging.h"
 #include "platform/messagebox.h"
 #include "platform/olecolour.h"
 #include "platform/twips.h"
+#include "platform/windowplacement.h"
 #include "questionbank/categories.h"
 #include "study/frmshow.h"
 #include "study/module1.h"
 #include "study/settingsio.h"
+#include "study/upsidedownscrollbar.h"
 
 namespace {
 
@@ -29,49 +30,6 @@ constexpr std::uint32_t kDefaultText = 16777215;  // white
 constexpr std::uint32_t kDefaultForm = 11230520;  // red 56, green 93, blue 171
 constexpr int kDefaultFontSize = 12;
 const char* const kSample = "Welcome to use Quillmere V3.3.";
-
-// A vertical scroll bar used as a spinner: the larger number sits at the top
-// and every upward gesture (arrow, trough, key, wheel) increases the value.
-// Qt only mirrors the slider for an inverted appearance; its arrows and
-// trough still step the other way, so those steps are turned round here.
-class UpsideDownScrollBar : public QScrollBar {
-public:
-    UpsideDownScrollBar(int lowest, int highest, QWidget* parent)
-        : QScrollBar(Qt::Vertical, parent) {
-        setRange(lowest, highest);
-        setSingleStep(1);
-        setPageStep(1);
-        setInvertedAppearance(true);
-        // Keys: with inverted controls Up asks for a step down, which the
-        // turn-round below makes a step up, like the upper arrow.
-        setInvertedControls(true);
-        connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) {
-            switch (action) {
-                case SliderSingleStepAdd:
-                case SliderSingleStepSub:
-                case SliderPageStepAdd:
-                case SliderPageStepSub:
-                    // The position already holds the step; value() does not yet.
-                    setSliderPosition(
-                        std::clamp(2 * value() - sliderPosition(), minimum(), maximum()));
-                    break;
-                default:
-                    break;
-            }
-        });
-    }
-
-protected:
-    // Inverted controls also invert the wheel; turn it back so that rolling
-    // up raises the number like every other upward gesture.
-    void wheelEvent(QWheelEvent* e) override {
-        QWheelEvent flipped(e->position(), e->globalPosition(), -e->pixelDelta(), -e->angleDelta(),
-                            e->buttons(), e->modifiers(), e->phase(), e->inverted(), e->source(),
-                            e->pointingDevice());
-        QScrollBar::wheelEvent(&flipped);
-        e->setAccepted(flipped.isAccepted());
-    }
-};
 
 void place(QWidget* w, double x, double y, double width, double height) {
     w->setGeometry(Twips::toPixels(x), Twips::toPixels(y), Twips::toPixels(width),
@@ -113,7 +71,9 @@ void ColourSwatch::mouseReleaseEvent(QMouseEvent* e) {
     QFrame::mouseReleaseEvent(e);
 }
 
-Form3::Form3(FrmShow& main) : QDialog(&main), main_(main) {
+// Without an owner form: the window manager would centre an owned dialog
+// over the main window and hide the preview the dialog makes there.
+Form3::Form3(FrmShow& main) : QDialog(nullptr), main_(main) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("选项..."));
     // Only the close box: closing is the one way to finish.
@@ -379,6 +339,7 @@ void Form3::showModal(FrmShow& main) {
     }
     QPointer<FrmShow> owner(&main);
     open = new Form3(main);
+    WindowPlacement::placeBeside(*open, main);
     open->exec();
     delete open.data();  // released, so the next opening starts from the record
     if (owner) owner->frmForm_reload();

@@ -9,6 +9,9 @@
 Form4::Form4(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Version"));
+    // A picture of one size: a title and a close box, nothing to maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     const QSize client(Twips::toPixels(4200), Twips::toPixels(2775));
     setFixedSize(client);
     Image1_ = new ClickableImage(this);

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QUrl>
 #include <QWindow>
+#include <algorithm>
 
 #include "platform/datafolder.h"
 #include "platform/logging.h"
@@ -197,32 +198,48 @@ void FrmShow::YinPiaoLbl_Change() {
 void FrmShow::AdjustSize() {
     const double tpp = Twips::perPixel();
     const QString text = LB_->text();
-    // 1. One-line width and line height, always in Arial 12.
-    // The label sizes itself to the text, so fallback fonts for Chinese
-    // count in both measures just as they do in LB.
+    // The designed lengths suit 12 points; at other sizes they grow with the
+    // font, so the window keeps the shape it has at 12 points instead of
+    // turning into a column (larger fonts) or a strip (smaller ones).
+    const double scale = LB_->font().pointSizeF() / 12.0;
+    const QScreen* s = screen();
+    // Never wider than the screen can show with the window's margin.
+    const double widest = s ? (s->availableGeometry().width() - Twips::toPixels(200)) * tpp : 1e9;
+    // 1. One-line width and line height, in the label's own font. The label
+    // sizes itself to the text, so fallback fonts for Chinese count in both
+    // measures just as they do in LB.
+    lb0_->setFont(LB_->font());
     lb0_->setText(text);
     lb0_->adjustSize();
     const double w0 = lb0_->width() * tpp;
     const double h0 = lb0_->height() * tpp;
-    // 2. Height wrapped at 5000 in the configured size.
-    const double h1 = LB_->heightForWidth(Twips::toPixels(5000)) * tpp;
+    // 2. Height wrapped at 5000 (at 12 points) in the configured size.
+    const double h1 = LB_->heightForWidth(Twips::toPixels(std::min(5000.0 * scale, widest))) * tpp;
     // 3. The one-line width spread over that many lines, never below 2100.
     const double lines = h1 > 0 && h0 > 0 ? h1 / h0 : 1.0;
-    const int width = Twips::toPixels(MaxValue(2100.0, w0 / lines));
+    const int width = Twips::toPixels(std::min(MaxValue(2100.0 * scale, w0 / lines), widest));
     const int height = LB_->heightForWidth(width);
     LB_->resize(width, height);
     // 4. The window hugs the label.
     resize(width + Twips::toPixels(200), height + Twips::toPixels(200));
-    // 5. Keep it on the screen horizontally; the top is left alone.
-    if (const QScreen* s = screen()) {
+    if (s) {
+        // 5. Keep it on the screen horizontally.
         const QRect g = s->geometry();
-        if (g.right() + 1 - frameGeometry().width() < x()) move(g.right() + 1 - frameGeometry().width(), y());
-        else if (x() < g.left()) move(g.left(), y());
+        if (g.right() + 1 - frameGeometry().width() < x())
+            move(g.right() + 1 - frameGeometry().width(), y());
+        else if (x() < g.left())
+            move(g.left(), y());
+        // A window that grew past the bottom of the screen moves up, but
+        // never above the top: the start of the question stays readable.
+        const QRect a = s->availableGeometry();
+        if (frameGeometry().bottom() > a.bottom())
+            move(x(), std::max(a.top(), a.bottom() + 1 - frameGeometry().height()));
     }
     // 6.
     LB_->repaint();
     update();
-    qCInfo(lcDisplay).noquote() << QStringLiteral("geometry %1 %2 %3x%4").arg(x()).arg(y()).arg(this->width()).arg(this->height());
+    qCInfo(lcDisplay).noquote()
+        << QStringLiteral("geometry %1 %2 %3x%4").arg(x()).arg(y()).arg(this->width()).arg(this->height());
 }
 
 void FrmShow::renewVoice() {
@@ -321,7 +338,9 @@ void FrmShow::mnustop_Click() {
     // Decided by the caption alone, not by the timer.
     if (mnustop_->text() != QStringLiteral("暂停(&P)")) {
         mnustop_->setText(QStringLiteral("暂停(&P)"));
-        Timer6_.start();
+        // After a reload the cycle already runs: restarting it would put the
+        // next step a full interval after the click.
+        if (!Timer6_.isActive()) Timer6_.start();
     } else {
         Timer6_.stop();
         tickWaiting_ = false;  // a stopped timer has no tick due

@@ -1,6 +1,7 @@
 #include "study/studyapp.h"
 
 #include "platform/datafolder.h"
+#include "platform/windowplacement.h"
 #include "questionbank/addedit.h"
 #include "study/form3.h"
 
@@ -39,5 +40,7 @@ void StudyApp::showEditor() {
     // Closing releases the form and its database; the next use loads afresh.
     editor->setCloser([editor] { editor->deleteLater(); });
     editor_ = editor;
+    // Beside the display, which stays on top and would hide part of the list.
+    WindowPlacement::placeBeside(*editor, *frm_);
     editor->show();
 }

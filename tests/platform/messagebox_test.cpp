@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
 #include "platform/messagebox.h"
 
 TEST(MessageBox, HookRecordsTextIconAndTitle) {
@@ -19,4 +24,43 @@ TEST(MessageBox, ColourHookAnswersTheDialog) {
     MessageBox::setColourHook([] { return std::optional<QColor>(); });
     EXPECT_FALSE(MessageBox::chooseColour(nullptr).has_value());
     MessageBox::setColourHook({});
+}
+
+namespace {
+// Shows a real box for `owner` and gives the frame it opened with.
+QRect shownBoxGeometry(QWidget* owner) {
+    QObject guard;
+    QRect seen;
+    QTimer::singleShot(0, &guard, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        seen = box->frameGeometry();
+        box->accept();
+    });
+    QTimer::singleShot(10000, &guard, [] {
+        if (QWidget* w = QApplication::activeModalWidget()) w->close();
+    });
+    MessageBox::show(owner, MessageBox::Icon::Warning, QStringLiteral("无法打开题库"));
+    return seen;
+}
+}  // namespace
+
+TEST(MessageBox, OwnerNotYetShownGivesABoxInTheMiddleOfTheScreen) {
+    QWidget owner;  // like the main window when the bank fails during start-up
+    owner.setGeometry(0, 0, 200, 100);
+    const QRect box = shownBoxGeometry(&owner);
+    ASSERT_TRUE(box.isValid()) << "no modal box appeared";
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // Within the frame's margins: the box is centred by its client area.
+    EXPECT_LE((box.center() - screen.center()).manhattanLength(), 10)
+        << box.center().x() << "," << box.center().y();
+}
+
+TEST(MessageBox, ShownOwnerKeepsItsBoxOverIt) {
+    QWidget owner;
+    owner.setGeometry(0, 0, 320, 260);  // away from the middle of the screen
+    owner.show();
+    const QRect box = shownBoxGeometry(&owner);
+    ASSERT_TRUE(box.isValid()) << "no modal box appeared";
+    EXPECT_TRUE(owner.frameGeometry().contains(box.center()));
 }

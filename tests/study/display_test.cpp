@@ -95,14 +95,32 @@ TEST(DisplaySpeech, ChineseVoiceChosenByExactDescription) {
 TEST(AdjustSize, ShortTextGetsTheMinimumWidth) {
     StudyFixture f;
     f.env.makeBank({{"交通安全法律", "短", "是"}});
-    // At 55 points the text needs several lines at 5000, so the one-line
-    // width measured at 12 points is divided down below the minimum.
-    f.settings({{"FontSizeNumber", "55"}});
     FrmShow& w = f.start();
+    // Every record carries the marker, which alone nearly fills the minimum
+    // at 12 points; a caption without it (like the colour sample) is short.
+    w.LB()->setText(QStringLiteral("短"));
+    w.AdjustSize();
     EXPECT_EQ(w.LB()->width(), Twips::toPixels(2100));
     EXPECT_EQ(w.width(), Twips::toPixels(2100) + Twips::toPixels(200));
     EXPECT_EQ(w.height(), w.LB()->height() + Twips::toPixels(200));
     EXPECT_EQ(w.LB()->pos(), QPoint(Twips::toPixels(60), Twips::toPixels(80)));
+    // The minimum grows with the font, so a short text keeps its shape.
+    QFont big = w.LB()->font();
+    big.setPointSize(24);
+    w.LB()->setFont(big);
+    w.AdjustSize();
+    EXPECT_EQ(w.LB()->width(), Twips::toPixels(4200));
+}
+
+TEST(AdjustSize, LargeFontsDoNotMakeAColumn) {
+    StudyFixture f;
+    f.env.makeBank({{"交通安全法律", "短", "是"}});
+    f.settings({{"FontSizeNumber", "55"}});
+    FrmShow& w = f.start();
+    // One line at 12 points stays one line at 55.
+    const QFontMetrics fm(w.LB()->font());
+    EXPECT_LT(w.LB()->height(), 2 * fm.height());
+    EXPECT_GE(w.LB()->width(), fm.horizontalAdvance(w.LB()->text()));
 }
 
 TEST(AdjustSize, LongTextIsSpreadOverLinesAndWraps) {

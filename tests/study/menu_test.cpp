@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QTest>
 
+#include "platform/twips.h"
+#include "study/form4.h"
 #include "tests/study/studyfixture.h"
 
 namespace {
@@ -62,6 +64,31 @@ TEST(Menu, PauseIsDecidedByTheCaptionAndReloadRestartsTheCycle) {
     EXPECT_TRUE(w.Timer6()->isActive());
 }
 
+TEST(Menu, ContinueAfterAReloadLeavesTheRunningCycleAlone) {
+    StudyFixture f;
+    f.env.makeBank(threeQuestions());
+    f.settings({{"ctimeword", "3"}});
+    FrmShow& w = f.start();
+    QAction* stop = action(w, "mnustop");
+    ASSERT_NE(stop, nullptr);
+    stop->trigger();
+    w.frmForm_reload();
+    ASSERT_TRUE(w.Timer6()->isActive());
+    // Let part of the interval pass, then continue: the step stays due when
+    // it was, not a full interval after the click.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.Timer6()->remainingTime() < 2500; }, 5000));
+    const int before = w.Timer6()->remainingTime();
+    stop->trigger();
+    EXPECT_EQ(stop->text(), "暂停(&P)");
+    EXPECT_TRUE(w.Timer6()->isActive());
+    EXPECT_LE(w.Timer6()->remainingTime(), before);
+    // Continuing from a real pause starts the cycle again.
+    stop->trigger();
+    EXPECT_FALSE(w.Timer6()->isActive());
+    stop->trigger();
+    EXPECT_TRUE(w.Timer6()->isActive());
+}
+
 TEST(Menu, ExitAndSystemCloseEndWithoutSaving) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
@@ -81,4 +108,22 @@ TEST(Menu, HandOverEndsStudyEvenWithoutManager) {
     action(w, "amewords")->trigger();
     EXPECT_EQ(f.terminated, 1);
     EXPECT_TRUE(w.Data1().DatabaseName.isEmpty());
+}
+
+TEST(Menu, AboutWindowHasOneSizeAndNoMaximiseButton) {
+    StudyFixture f;
+    f.env.makeBank(threeQuestions());
+    FrmShow& w = f.start();
+    Form4 about(&w);
+    about.show();
+    const QSize client(Twips::toPixels(4200), Twips::toPixels(2775));
+    EXPECT_EQ(about.size(), client);
+    EXPECT_EQ(about.minimumSize(), client);
+    EXPECT_EQ(about.maximumSize(), client);
+    const Qt::WindowFlags flags = about.windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowTitleHint);
+    EXPECT_EQ(about.windowTitle(), "Version");
 }

@@ -58,12 +58,14 @@ void clickArrow(QScrollBar* bar, bool upper) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, r.center());
 }
 
-void wheelUp(QScrollBar* bar) {
+void wheel(QScrollBar* bar, int angle) {
     const QPointF at(bar->width() / 2.0, bar->height() / 2.0);
-    QWheelEvent e(at, bar->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                  Qt::NoScrollPhase, false);
+    QWheelEvent e(at, bar->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(bar, &e);
 }
+void wheelUp(QScrollBar* bar) { wheel(bar, 120); }
+void wheelDown(QScrollBar* bar) { wheel(bar, -120); }
 
 // Replaces what a box holds with typed text.
 void typeInto(QLineEdit* edit, const QString& text) {
@@ -147,7 +149,7 @@ TEST_F(OptionsDialog, FirstRunShowsTheSeededSettingsInEveryControl) {
     withDialog([&](Form3& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("选项..."));
         EXPECT_TRUE(d.isModal());
-        EXPECT_EQ(d.parentWidget(), &main());
+        EXPECT_EQ(d.parentWidget(), nullptr) << "shown without an owner form";
         EXPECT_TRUE(main().Timer6()->isActive())
             << "the display must keep running behind the dialog";
         EXPECT_TRUE(child<QCheckBox>(d, "Check1")->isChecked());
@@ -242,6 +244,61 @@ TEST_F(OptionsDialog, SpinnersRiseUpwardsAndStopAtTheirEnds) {
         size->setValue(8);
         clickArrow(size, false);
         EXPECT_EQ(size->value(), 8);
+    });
+    EXPECT_EQ(stored("ctimeword"), QStringLiteral("3"));
+    EXPECT_EQ(stored("FontSizeNumber"), QStringLiteral("8"));
+}
+
+// Every gesture that points inwards leaves an end: the step is not lost to
+// the clamping at the end.
+TEST_F(OptionsDialog, SpinnersLeaveEitherEndByArrowKeyAndWheel) {
+    struct Spinner {
+        const char* name;
+        const char* box;
+        int lowest, highest;
+    };
+    withDialog([&](Form3& d) {
+        for (const Spinner& s : {Spinner{"VScroll2", "text1_1", 3, 15},
+                                 Spinner{"VScroll1", "text2", 8, 55}}) {
+            SCOPED_TRACE(s.name);
+            QScrollBar* bar = child<QScrollBar>(d, s.name);
+            QLineEdit* box = child<QLineEdit>(d, s.box);
+            const std::vector<std::pair<const char*, std::function<void()>>> down = {
+                {"lower arrow", [&] { clickArrow(bar, false); }},
+                {"Down key", [&] { QTest::keyClick(bar, Qt::Key_Down); }},
+                {"Page Down key", [&] { QTest::keyClick(bar, Qt::Key_PageDown); }},
+                {"wheel down", [&] { wheelDown(bar); }},
+            };
+            const std::vector<std::pair<const char*, std::function<void()>>> up = {
+                {"upper arrow", [&] { clickArrow(bar, true); }},
+                {"Up key", [&] { QTest::keyClick(bar, Qt::Key_Up); }},
+                {"Page Up key", [&] { QTest::keyClick(bar, Qt::Key_PageUp); }},
+                {"wheel up", [&] { wheelUp(bar); }},
+            };
+            for (const auto& [what, gesture] : down) {
+                bar->setValue(s.highest);
+                gesture();
+                EXPECT_EQ(bar->value(), s.highest - 1) << what << " at the top end";
+                EXPECT_EQ(box->text(), QString::number(s.highest - 1)) << what;
+            }
+            for (const auto& [what, gesture] : up) {
+                bar->setValue(s.lowest);
+                gesture();
+                EXPECT_EQ(bar->value(), s.lowest + 1) << what << " at the bottom end";
+                EXPECT_EQ(box->text(), QString::number(s.lowest + 1)) << what;
+            }
+            // And outwards they still stop.
+            for (const auto& [what, gesture] : up) {
+                bar->setValue(s.highest);
+                gesture();
+                EXPECT_EQ(bar->value(), s.highest) << what << " past the top end";
+            }
+            for (const auto& [what, gesture] : down) {
+                bar->setValue(s.lowest);
+                gesture();
+                EXPECT_EQ(bar->value(), s.lowest) << what << " past the bottom end";
+            }
+        }
     });
     EXPECT_EQ(stored("ctimeword"), QStringLiteral("3"));
     EXPECT_EQ(stored("FontSizeNumber"), QStringLiteral("8"));

@@ -1,0 +1,100 @@
+// The main window's layout at large font sizes on a 1024x768 screen.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QScreen>
+
+#include "platform/twips.h"
+#include "tests/study/studyfixture.h"
+
+namespace {
+
+// Questions of the lengths the bank holds: one line, a few lines, the longest.
+const QString kShort = QStringLiteral("驾驶机动车在道路上违反道路交通安全法的行为，属于什么行为？");
+const QString kLong = QStringLiteral(
+    "机动车在高速公路上发生故障时，应当依照规定开启危险报警闪光灯，并在来车方向一百五十米以外设置"
+    "警告标志，车上人员应当迅速转移到右侧路肩上或者应急车道内，并且迅速报警。如果在夜间或者遇雨、"
+    "雪、雾等低能见度气象条件时，还应当同时开启示廓灯和后位灯，驾驶人应当怎样做才是正确的？");
+const QString kAnswer = QStringLiteral("正确");
+
+struct Shape {
+    QSize label;
+    QRect frame;
+};
+
+Shape shapeAt(const QString& question, int points) {
+    StudyFixture f;
+    f.env.makeBank({{QStringLiteral("交通安全法律"), question, kAnswer}});
+    const QByteArray size = QByteArray::number(points);
+    f.settings({{"FontSizeNumber", size.constData()}, {"voice", "0"}});
+    FrmShow& w = f.start();
+    return {w.LB()->size(), w.frameGeometry()};
+}
+
+double aspect(QSize s) {
+    return double(s.width()) / s.height();
+}
+
+}  // namespace
+
+TEST(AdjustSizeOnScreen, ScreenIsTheSmallOne) {
+    StudyFixture f;
+    FrmShow& w = f.start();
+    ASSERT_EQ(w.screen()->geometry(), QRect(0, 0, 1024, 768));
+}
+
+TEST(AdjustSizeOnScreen, LargeFontsKeepTheShapeOfTwelvePoints) {
+    for (const QString& question : {kShort, kLong}) {
+        const Shape at12 = shapeAt(question, 12);
+        for (int points : {18, 24}) {
+            SCOPED_TRACE(points);
+            SCOPED_TRACE(question.left(8).toStdString());
+            const Shape big = shapeAt(question, points);
+            const double scale = points / 12.0;
+            // The label grows with the font in both directions, within what
+            // rounding and line breaks at other places allow.
+            EXPECT_NEAR(aspect(big.label), aspect(at12.label), 0.25 * aspect(at12.label))
+                << "12 pt " << at12.label.width() << "x" << at12.label.height() << ", " << points
+                << " pt " << big.label.width() << "x" << big.label.height();
+            EXPECT_NEAR(big.label.width(), scale * at12.label.width(),
+                        0.2 * scale * at12.label.width());
+            EXPECT_TRUE(QRect(0, 0, 1024, 768).contains(big.frame))
+                << big.frame.x() << "," << big.frame.y() << " " << big.frame.width() << "x"
+                << big.frame.height();
+        }
+    }
+}
+
+TEST(AdjustSizeOnScreen, WindowThatWouldEndBelowTheScreenMovesUp) {
+    StudyFixture f;
+    f.env.makeBank({{QStringLiteral("交通安全法律"), kShort, kAnswer},
+                    {QStringLiteral("交通安全法律"), kLong, kAnswer}});
+    f.settings({{"FontSizeNumber", "24"}, {"voice", "0"}});
+    FrmShow& w = f.start();
+    // Parked low while the short question shows; the long one grows it.
+    if (!w.LB()->text().startsWith(kShort.left(10))) w.Timer6_Timer();
+    ASSERT_TRUE(w.LB()->text().startsWith(kShort.left(10)));
+    w.move(200, 768 - w.frameGeometry().height() - 10);
+    const int left = w.x();
+    w.Timer6_Timer();
+    ASSERT_TRUE(w.LB()->text().startsWith(kLong.left(10)));
+    EXPECT_EQ(w.frameGeometry().bottom(), 767);
+    EXPECT_EQ(w.x(), left) << "only the top moves";
+    EXPECT_GE(w.y(), 0);
+    // A window in the middle of the screen stays where it is.
+    w.move(100, 50);
+    w.AdjustSize();
+    EXPECT_EQ(w.pos(), QPoint(100, 50));
+}
+
+TEST(AdjustSizeOnScreen, WindowTallerThanTheScreenStopsAtTheTop) {
+    StudyFixture f;
+    f.env.makeBank({{QStringLiteral("交通安全法律"), kLong.repeated(3), kAnswer}});
+    f.settings({{"FontSizeNumber", "55"}, {"voice", "0"}});
+    FrmShow& w = f.start();
+    w.move(30, 400);
+    w.AdjustSize();
+    EXPECT_GT(w.height(), 768);
+    EXPECT_EQ(w.y(), 0);
+    EXPECT_LE(w.frameGeometry().right(), 1023) << "never wider than the screen";
+}
