@@ -36,6 +36,16 @@ QSize devicePixels(const QSizeF& logical, qreal dpr) {
                  std::max(1, int(std::lround(px.height()))));
 }
 
+// The ratio that shows `image` at no more than `logical` in either direction:
+// rounding to whole pixels, the render bound and the one-pixel minimum all
+// change the image's proportions a little.
+qreal ratioFor(const QImage& image, const QSizeF& logical, qreal dpr) {
+    qreal ratio = 0;
+    if (logical.width() * dpr >= 1) ratio = std::max(ratio, image.width() / logical.width());
+    if (logical.height() * dpr >= 1) ratio = std::max(ratio, image.height() / logical.height());
+    return ratio > 0 ? ratio : dpr;
+}
+
 Result decodeSvg(Result r, const QByteArray& bytes, const QSize& box, qreal dpr,
                  PictureDecoder::Scaling scaling) {
     if (bytes.size() > PictureDecoder::kMaxSvgBytes)
@@ -60,7 +70,7 @@ Result decodeSvg(Result r, const QByteArray& bytes, const QSize& box, qreal dpr,
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         svg.render(&p, QRectF(QPointF(0, 0), QSizeF(image.size())));
     }
-    image.setDevicePixelRatio(image.width() / std::max(1.0, logical.width()));
+    image.setDevicePixelRatio(ratioFor(image, logical, dpr));
     r.image = image;
     return r;
 }
@@ -85,18 +95,22 @@ Result decodeBitmap(Result r, const QByteArray& bytes, const QSize& box, qreal d
         return failed(r, QStringLiteral("图片声明的尺寸过大（%1 × %2）")
                              .arg(declared.width())
                              .arg(declared.height()));
-    r.naturalSize = declared;
-    const QSizeF logical = fitted(QSizeF(declared), box, scaling);
+    // A photo's orientation tag turns it after decoding; the scaled size is
+    // asked for before the turn.
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    r.naturalSize = turned ? declared.transposed() : declared;
+    const QSizeF logical = fitted(QSizeF(r.naturalSize), box, scaling);
     const QSize target = devicePixels(logical, dpr);
     // JPEG scales while decoding, far cheaper than decoding in full.
     const bool readerScales = reader.supportsOption(QImageIOHandler::ScaledSize);
-    if (readerScales && target.width() < declared.width()) reader.setScaledSize(target);
+    if (readerScales && target.width() < r.naturalSize.width())
+        reader.setScaledSize(turned ? target.transposed() : target);
     QImage image = reader.read();  // the first frame of an animation only
     if (image.isNull()) return failed(r, QStringLiteral("图片无法解码：") + reader.errorString());
     if (image.size() != target)
         image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (image.isNull()) return failed(r, QStringLiteral("内存不足，无法缩放图片"));
-    image.setDevicePixelRatio(image.width() / std::max(1.0, logical.width()));
+    image.setDevicePixelRatio(ratioFor(image, logical, dpr));
     r.image = image;
     return r;
 }

@@ -25,12 +25,14 @@ TestEnv& env() {
             QByteArray picture(20 * 1024 + int(random.bounded(40 * 1024)), '\0');
             random.fillRange(reinterpret_cast<quint32*>(picture.data()), int(picture.size() / 4));
             picture.replace(0, 3, "\xFF\xD8\xFF");
-            qs.push_back({QStringLiteral("交通信号"),
-                          QStringLiteral("第%1题：这个标志表示什么意思？").arg(i, 4, 10, QLatin1Char('0')),
-                          QStringLiteral("答案%1").arg(i), picture});
+            qs.push_back(
+                {QStringLiteral("交通信号"),
+                 QStringLiteral("第%1题：这个标志表示什么意思？").arg(i, 4, 10, QLatin1Char('0')),
+                 QStringLiteral("答案%1").arg(i), picture});
         }
         for (int i = 0; i < 2600; ++i)
-            qs.push_back({QStringLiteral("文明驾驶"), QStringLiteral("文明驾驶第%1题").arg(i), QStringLiteral("是")});
+            qs.push_back({QStringLiteral("文明驾驶"), QStringLiteral("文明驾驶第%1题").arg(i),
+                          QStringLiteral("是")});
         e.makeBank(qs);
         return true;
     }();

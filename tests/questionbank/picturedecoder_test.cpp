@@ -164,3 +164,23 @@ TEST(PictureDecoder, FormatAndExtensionOfEachKind) {
     EXPECT_EQ(PictureDecoder::format("<?xml version=\"1.0\"?>\n<!-- a sign -->\n<svg/>"), "svg");
     EXPECT_EQ(PictureDecoder::format("<html><svg/></html>"), "");
 }
+
+TEST(PictureDecoder, NarrowPicturesStayInsideTheBoxAfterRounding) {
+    // 10 x 100 fitted into 96 x 96 at 1.5: 14 x 144 pixels, whose ratio
+    // must come from the height, or the picture would stand 99 px tall.
+    const QByteArray narrow =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 10 100\" width=\"10\" "
+        "height=\"100\">"
+        "<rect width=\"10\" height=\"100\"/></svg>";
+    for (const QByteArray& bytes : {narrow, PictureBytes::encoded("PNG", 10, 100)}) {
+        const auto r =
+            PictureDecoder::decode(bytes, QSize(96, 96), 1.5, PictureDecoder::Scaling::Fit);
+        ASSERT_TRUE(r.ok()) << r.error.toStdString();
+        EXPECT_LE(r.image.deviceIndependentSize().height(), 96.0);
+        EXPECT_LE(r.image.deviceIndependentSize().width(), 96.0);
+    }
+    const auto hair =
+        PictureDecoder::decode(PictureBytes::encoded("PNG", 1, 4000), QSize(320, 160), 1.0);
+    ASSERT_TRUE(hair.ok());
+    EXPECT_EQ(hair.image.deviceIndependentSize(), QSizeF(1, 160));
+}
