@@ -15,8 +15,10 @@ namespace {
 QTemporaryDir* dir;
 
 void readAll(RecordSet& rs) {
-    for (rs.MoveFirst(); !rs.atEOF(); rs.MoveNext())
+    for (rs.MoveFirst(); !rs.atEOF(); rs.MoveNext()) {
         for (const QString& c : rs.columns()) (void)rs.field(c);
+        (void)rs.picture();  // read on demand, opening the file again when detached
+    }
 }
 
 void readOnlyUse(const QString& path) {

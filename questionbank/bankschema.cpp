@@ -11,10 +11,11 @@
 #include <stdexcept>
 
 #include "questionbank/database.h"
+#include "questionbank/picturecolumn.h"
 
 namespace BankSchema {
 
-void create(SQLite::Database& db, Kind kind) {
+void create(SQLite::Database& db, Kind kind, Pictures pictures) {
     if (kind == Kind::Bank) {
         db.exec(
             "CREATE TABLE Word (\"index\" INTEGER PRIMARY KEY AUTOINCREMENT, English TEXT UNIQUE, "
@@ -26,10 +27,11 @@ void create(SQLite::Database& db, Kind kind) {
             "CREATE TABLE Word (\"index\" INTEGER PRIMARY KEY AUTOINCREMENT, English TEXT UNIQUE, "
             "Chinese TEXT)");
     }
+    if (pictures == Pictures::WithColumn) PictureColumn::add(db);
 }
 
 void build(const QString& path, Kind kind, const std::vector<Question>& questions,
-           const QString& password) {
+           const QString& password, Pictures pictures) {
     const QString tmp = path + QStringLiteral(".building");
     QFile::remove(tmp);
     try {
@@ -37,7 +39,7 @@ void build(const QString& path, Kind kind, const std::vector<Question>& question
             SQLite::Database db(tmp.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
             db.exec("PRAGMA synchronous=FULL");
             SQLite::Transaction tx(db);
-            create(db, kind);
+            create(db, kind, pictures);
             if (!password.isEmpty()) Database::protect(db, password);
             SQLite::Statement ins(db, kind == Kind::Bank
                                           ? "INSERT INTO Word (English, Chinese, category) VALUES (?, ?, ?)"
@@ -48,6 +50,14 @@ void build(const QString& path, Kind kind, const std::vector<Question>& question
                 ins.bind(2, q.answer.toStdString());
                 if (kind == Kind::Bank) ins.bind(3, q.category.toStdString());
                 ins.exec();
+                if (!q.picture.isEmpty()) {
+                    if (pictures == Pictures::WithoutColumn)
+                        throw std::runtime_error("a picture for a file without the picture column");
+                    SQLite::Statement pic(db, "UPDATE Word SET picture = ? WHERE rowid = ?");
+                    pic.bind(1, q.picture.constData(), int(q.picture.size()));
+                    pic.bind(2, static_cast<int64_t>(db.getLastInsertRowid()));
+                    pic.exec();
+                }
             }
             tx.commit();
         }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -15,18 +16,23 @@ struct Question {
     QString category;  // empty in the personal list
     QString question;
     QString answer;
+    QByteArray picture;  // the image file's bytes; empty: none
 };
 
 enum class Kind { Bank, PersonalList };
 
+// Files written before pictures came have no picture column; they are made
+// only for tests of that case.
+enum class Pictures { WithColumn, WithoutColumn };
+
 // Creates the table Word (and, for the bank, its category index) in an empty
 // database. The bank has a category field; the personal list needs none.
-void create(SQLite::Database& db, Kind kind);
+void create(SQLite::Database& db, Kind kind, Pictures pictures = Pictures::WithColumn);
 
 // Builds a complete file at `path` through a temporary file beside it that is
 // renamed at the end, so that a failure never leaves a half-built file.
 // password empty: unprotected. Throws std::runtime_error with a message.
 void build(const QString& path, Kind kind, const std::vector<Question>& questions,
-           const QString& password);
+           const QString& password, Pictures pictures = Pictures::WithColumn);
 
 }  // namespace BankSchema

@@ -128,6 +128,7 @@ std::shared_ptr<Database> Database::open(const QString& path, Options options,
         }
         if (!hasTable(sq, "Word")) throw DbError::make(DbError::NoTable, path);
         self->checkPassword(connect);
+        self->connect_ = connect;
         if (!options.readOnly) sq.exec("PRAGMA synchronous=FULL");
         qCInfo(lcDb).noquote() << "opened" << path << (options.exclusive ? "exclusive" : "shared")
                                << (options.readOnly ? "read-only" : "read-write");

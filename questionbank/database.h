@@ -25,6 +25,8 @@ public:
     ~Database();
 
     const QString& path() const { return path_; }
+    // The connect text the file was opened with, to open it again.
+    const QString& connectText() const { return connect_; }
     SQLite::Database& sqlite() { return *db_; }
 
     // The password named in a connect text ("pwd=" entry), empty if none.
@@ -36,5 +38,6 @@ private:
     Database(const QString& path, std::unique_ptr<SQLite::Database> db);
     void checkPassword(const QString& connect);
     QString path_;
+    QString connect_;
     std::unique_ptr<SQLite::Database> db_;
 };

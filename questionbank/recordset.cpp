@@ -2,11 +2,16 @@
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
 #include <sqlite3.h>
+
+#include <QRegularExpression>
 
 #include "platform/logging.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
+#include "questionbank/picturecolumn.h"
+#include "questionbank/picturedecoder.h"
 #include "questionbank/queries.h"
 
 namespace {
@@ -32,6 +37,18 @@ QString quoted(const QString& name) {
     return QLatin1Char('"') + n.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
+// "select * from word ..." names Word's other columns instead of the star when
+// the table has pictures, so that opening the set never reads them.
+QString withoutPicture(const QString& sql, SQLite::Database& db) {
+    static const QRegularExpression star(QStringLiteral("^(\\s*select\\s+)\\*(\\s+from\\s+word\\b)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const auto m = star.match(sql);
+    if (!m.hasMatch()) return sql;
+    QStringList cols;
+    for (const QString& c : PictureColumn::otherColumns(db)) cols << quoted(c);
+    return m.captured(1) + cols.join(QLatin1String(", ")) + sql.mid(m.capturedEnd(1) + 1);
+}
+
 }  // namespace
 
 RecordSet::~RecordSet() = default;
@@ -39,15 +56,25 @@ RecordSet::~RecordSet() = default;
 std::unique_ptr<RecordSet> RecordSet::open(std::shared_ptr<Database> db, const QString& query) {
     std::unique_ptr<RecordSet> set(new RecordSet);
     set->file_ = db->path();
+    set->connect_ = db->connectText();
     try {
-        SQLite::Statement st(db->sqlite(), Queries::toSqlite(query).toStdString());
-        const int n = st.getColumnCount();
-        for (int i = 0; i < n; ++i) set->columns_ << QString::fromUtf8(st.getColumnName(i));
+        set->hasPicture_ = PictureColumn::exists(db->sqlite());
+        QString sql = Queries::toSqlite(query);
+        if (set->hasPicture_) sql = withoutPicture(sql, db->sqlite());
+        SQLite::Statement st(db->sqlite(), sql.toStdString());
+        std::vector<int> kept;  // a picture column left in by another query text is skipped
+        for (int i = 0; i < st.getColumnCount(); ++i) {
+            const QString name = QString::fromUtf8(st.getColumnName(i));
+            if (set->hasPicture_ && name.compare(PictureColumn::kName, Qt::CaseInsensitive) == 0) continue;
+            set->columns_ << name;
+            kept.push_back(i);
+        }
+        const int n = int(kept.size());
         set->indexColumn_ = set->column(QStringLiteral("index"));
         while (st.executeStep()) {
             std::vector<QVariant> row;
             row.reserve(n);
-            for (int i = 0; i < n; ++i) row.push_back(toVariant(st.getColumn(i)));
+            for (int i : kept) row.push_back(toVariant(st.getColumn(i)));
             set->rows_.push_back(std::move(row));
         }
     } catch (const SQLite::Exception& e) {
@@ -74,6 +101,7 @@ bool RecordSet::hasCurrent() const { return !deleted_ && pos_ >= 0 && pos_ < int
 void RecordSet::setPos(int pos) {
     pending_ = Pending::None;  // a move drops a pending record
     buffer_.clear();
+    pendingPicture_.reset();
     deleted_ = false;
     pos_ = std::clamp(pos, -1, int(rows_.size()));
 }
@@ -134,12 +162,14 @@ QVariant RecordSet::field(const QString& name) const {
 
 void RecordSet::AddNew() {
     buffer_.clear();
+    pendingPicture_.reset();
     pending_ = Pending::Adding;
 }
 
 void RecordSet::Edit() {
     if (!hasCurrent()) throw DbError::make(DbError::NoCurrentRecord, file_);
     buffer_.clear();
+    pendingPicture_.reset();
     pending_ = Pending::Editing;
 }
 
@@ -166,6 +196,9 @@ void RecordSet::Update() {
     if (pending_ == Pending::None) throw DbError::make(DbError::NoCurrentRecord, file_);
     const auto db = requireDb();
     try {
+        // A picture goes with the record: one transaction for both.
+        std::optional<SQLite::Transaction> tx;
+        if (pendingPicture_) tx.emplace(db->sqlite());
         QStringList names;
         QList<int> order = buffer_.keys();
         std::sort(order.begin(), order.end());
@@ -181,19 +214,26 @@ void RecordSet::Update() {
             st = std::make_unique<SQLite::Statement>(db->sqlite(), sql.toStdString());
         } else {
             if (!hasCurrent()) throw DbError::make(DbError::NoCurrentRecord, file_);
-            if (names.isEmpty()) { pending_ = Pending::None; return; }
+            if (names.isEmpty() && !pendingPicture_) { pending_ = Pending::None; return; }
             QStringList sets;
             for (const QString& n : names) sets << n + QStringLiteral(" = ?");
             const QString sql = QStringLiteral("UPDATE Word SET %1 WHERE rowid = ?")
                                     .arg(sets.join(QLatin1String(", ")));
-            st = std::make_unique<SQLite::Statement>(db->sqlite(), sql.toStdString());
+            if (!names.isEmpty()) st = std::make_unique<SQLite::Statement>(db->sqlite(), sql.toStdString());
         }
-        int i = 1;
-        for (int c : order) bindVariant(*st, i++, buffer_.value(c));
-        if (pending_ == Pending::Editing) st->bind(i, static_cast<int64_t>(rowid(pos_)));
-        st->exec();  // one statement in autocommit mode: its own committed transaction
+        if (st) {
+            int i = 1;
+            for (int c : order) bindVariant(*st, i++, buffer_.value(c));
+            if (pending_ == Pending::Editing) st->bind(i, static_cast<int64_t>(rowid(pos_)));
+            st->exec();  // without a picture: one statement in autocommit mode, its own transaction
+        }
 
         const qint64 id = pending_ == Pending::Adding ? db->sqlite().getLastInsertRowid() : rowid(pos_);
+        if (pendingPicture_) {
+            const bool added = writePicture(*db, id);
+            tx->commit();
+            hasPicture_ = hasPicture_ || added;
+        }
         std::vector<QVariant> row;
         fetchRow(id, row);
         if (pending_ == Pending::Adding) rows_.push_back(std::move(row));
@@ -203,10 +243,71 @@ void RecordSet::Update() {
                                << "in" << file_;
         pending_ = Pending::None;
         buffer_.clear();
+    pendingPicture_.reset();
     } catch (const SQLite::Exception& e) {
         qCInfo(lcDb).noquote() << "update failed on" << file_ << ":" << e.what();
         throw DbError::fromSqlite(e, file_);
     }
+}
+
+bool RecordSet::writePicture(Database& db, qint64 id) {
+    bool added = false;
+    if (!hasPicture_) {
+        if (pendingPicture_->isEmpty()) return false;  // nothing to remove
+        PictureColumn::add(db.sqlite());
+        added = true;
+        qCInfo(lcDb).noquote() << "added the picture column to" << file_;
+    }
+    SQLite::Statement st(db.sqlite(), "UPDATE Word SET picture = ? WHERE rowid = ?");
+    if (pendingPicture_->isEmpty()) st.bind(1);
+    else st.bind(1, pendingPicture_->constData(), int(pendingPicture_->size()));
+    st.bind(2, static_cast<int64_t>(id));
+    st.exec();
+    qCInfo(lcDb).noquote() << (pendingPicture_->isEmpty() ? "removed the picture of" : "stored a picture for")
+                           << "record" << id << "in" << file_ << "(" << pendingPicture_->size() << "bytes)";
+    return added;
+}
+
+void RecordSet::setPicture(const QByteArray& bytes) {
+    if (pending_ == Pending::None) throw DbError::make(DbError::NoCurrentRecord, file_);
+    pendingPicture_ = bytes;
+}
+
+bool RecordSet::updateAddsPictureColumn() const {
+    return pending_ != Pending::None && !hasPicture_ && pendingPicture_ && !pendingPicture_->isEmpty();
+}
+
+QByteArray RecordSet::picture(QString* error) {
+    if (!hasPicture_ || !hasCurrent()) return {};
+    const qint64 id = rowid(pos_);
+    try {
+        std::shared_ptr<Database> db = db_;
+        // The display lets the file go after reading the records.
+        if (!db) db = Database::open(file_, {.exclusive = false, .readOnly = true}, connect_);
+        // length() does not read the bytes, so a huge picture is refused unread.
+        SQLite::Statement q(db->sqlite(),
+                            "SELECT length(picture), CASE WHEN length(picture) <= ? THEN picture END "
+                            "FROM Word WHERE rowid = ?");
+        q.bind(1, static_cast<int64_t>(PictureDecoder::kMaxBytes));
+        q.bind(2, static_cast<int64_t>(id));
+        if (!q.executeStep() || q.getColumn(0).isNull()) return {};
+        const qint64 size = q.getColumn(0).getInt64();
+        if (size > PictureDecoder::kMaxBytes) {
+            const QString why = QStringLiteral("图片过大（%1 字节），不读取").arg(size);
+            qCInfo(lcDb).noquote() << "picture of record" << id << "in" << file_ << "not read:" << size << "bytes";
+            if (error) *error = why;
+            return {};
+        }
+        const SQLite::Column c = q.getColumn(1);
+        return QByteArray(static_cast<const char*>(c.getBlob()), c.getBytes());
+    } catch (const SQLite::Exception& e) {
+        qCInfo(lcDb).noquote() << "picture of record" << id << "in" << file_ << "not read:" << e.what();
+        if (error) *error = DbError::fromSqlite(e, file_).message();
+    } catch (const DbError& e) {
+        qCInfo(lcDb).noquote() << "picture of record" << id << "in" << file_ << "not read:" << e.message();
+        if (error) *error = e.message();
+    }
+    return {};
 }
 
 void RecordSet::Delete() {
@@ -220,6 +321,7 @@ void RecordSet::Delete() {
         rows_.erase(rows_.begin() + pos_);
         pending_ = Pending::None;
         buffer_.clear();
+    pendingPicture_.reset();
         deleted_ = true;
         qCInfo(lcDb).noquote() << "deleted record" << id << "from" << file_;
     } catch (const SQLite::Exception& e) {

@@ -1,9 +1,11 @@
 #pragma once
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class Database;
@@ -59,6 +61,23 @@ public:
 
     bool editing() const { return pending_ != Pending::None; }
 
+    // Pictures: the optional column `picture` of table Word is never read
+    // with the records (columns() leaves it out); a picture is read when its
+    // record is shown.
+    bool hasPictureColumn() const { return hasPicture_; }
+    // The current record's picture bytes, read from the file now (a detached
+    // set opens the file again, read-only, for the read). Empty without a
+    // current record, a column or a picture; also empty, with the reason in
+    // `error`, when the read fails or the bytes exceed PictureDecoder::kMaxBytes.
+    QByteArray picture(QString* error = nullptr);
+    // During AddNew or Edit: the picture that Update writes with the record,
+    // in the same transaction; empty bytes remove it. Throws DbError without
+    // a pending record.
+    void setPicture(const QByteArray& bytes);
+    // The pending Update stores a picture in a file without the column, so
+    // it adds the column (the file's layout changes).
+    bool updateAddsPictureColumn() const;
+
 private:
     RecordSet() = default;
     enum class Pending { None, Adding, Editing };
@@ -79,4 +98,8 @@ private:
     QString lastModified_;
     Pending pending_ = Pending::None;
     QHash<int, QVariant> buffer_;
+    QString connect_;
+    bool hasPicture_ = false;
+    std::optional<QByteArray> pendingPicture_;
+    bool writePicture(Database& db, qint64 id);
 };

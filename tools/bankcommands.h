@@ -6,13 +6,17 @@
 // its messages to `out` and `err`.
 namespace BankCommands {
 
-// CSV -> outDir/reg.ocx (protected by the bank password) and an empty
-// outDir/word.ocx. An existing word.ocx is kept unless replacePersonal.
+// CSV -> outDir/reg.ocx (protected by the bank password, with the picture
+// column) and an empty outDir/word.ocx. An existing word.ocx is kept unless
+// replacePersonal. Pictures named in the CSV are stored after they decode.
+// With skipRepeats, a repeated question whose answer agrees is left out.
 int build(const QString& csvPath, const QString& outDir, bool replacePersonal, QTextStream& out,
-          QTextStream& err);
-// Either file -> CSV (to csvPath, or to `out` when csvPath is "-").
+          QTextStream& err, bool skipRepeats = false);
+// Either file -> CSV (to csvPath, or to `out` when csvPath is "-"). Pictures
+// go into a folder beside the CSV ("bank.csv" -> "bank-pictures/").
 int exportCsv(const QString& dbPath, const QString& csvPath, QTextStream& out, QTextStream& err);
-// Opens the file, runs SQLite's integrity check, prints the count per category.
+// Opens the file, runs SQLite's integrity check, decodes every picture,
+// prints the count per category and how many have a picture.
 int check(const QString& dbPath, QTextStream& out, QTextStream& err);
 
 }  // namespace BankCommands

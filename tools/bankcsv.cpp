@@ -1,6 +1,6 @@
 #include "tools/bankcsv.h"
 
-#include <QSet>
+#include <QHash>
 #include <QStringDecoder>
 
 #include "questionbank/categories.h"
@@ -35,7 +35,7 @@ bool readRecord(const QString& text, int& pos, QStringList& fields, int& lines, 
         }
         if (c == QLatin1Char('"')) {
             if (!field.isEmpty() || wasQuoted) {
-                error = QStringLiteral("a quote inside an unquoted field");
+                error = QStringLiteral("没有引号的字段中出现了引号");
                 return false;
             }
             quoted = wasQuoted = true;
@@ -55,14 +55,14 @@ bool readRecord(const QString& text, int& pos, QStringList& fields, int& lines, 
             break;
         }
         if (wasQuoted) {
-            error = QStringLiteral("text after a closing quote");
+            error = QStringLiteral("引号结束后还有文字");
             return false;
         }
         field += c;
         ++pos;
     }
     if (quoted) {
-        error = QStringLiteral("a quoted field is not closed");
+        error = QStringLiteral("引号中的字段没有结束");
         return false;
     }
     fields << field;
@@ -75,20 +75,43 @@ bool onlyBlanks(const QString& s) {
     return true;
 }
 
+// The first line that is not UTF-8, and whether the whole text reads as
+// GB 18030 (which GBK and GB 2312 are part of), the usual other encoding.
+QString notUtf8(const QByteArray& bytes) {
+    int line = 1;
+    for (const QByteArray& l : bytes.split('\n')) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8.decode(l);  // decoding happens on conversion
+        if (utf8.hasError()) break;
+        ++line;
+    }
+    QString why = QStringLiteral("第 %1 行不是 UTF-8 编码的文字").arg(line);
+    QStringDecoder gb("GB18030");
+    if (gb.isValid()) {
+        const QString decoded = gb.decode(bytes);
+        if (!gb.hasError()) why += QStringLiteral("，文件看起来是 GB 18030（GBK）编码");
+    }
+    return why + QStringLiteral("。请把文件另存为 UTF-8 编码后再试。");
+}
+
+QString same(bool yes) { return yes ? QStringLiteral("相同") : QStringLiteral("不同"); }
+
 }  // namespace
 
-Result parse(const QByteArray& bytes, bool withCategory) {
+Result parse(const QByteArray& bytes, bool withCategory, bool skipRepeats) {
     Result r;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
-        r.error = QStringLiteral("the file is not valid UTF-8");
+        r.error = notUtf8(bytes);
         return r;
     }
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     const QStringList known = Categories::names();
     const int width = withCategory ? 3 : 2;
-    QSet<QString> seen;
+    QHash<QString, int> seen;  // question -> its index in r.questions
+    QStringList faults, repeats;
+    int agreeing = 0;
     int pos = 0, line = 1;
     bool first = true;
     while (pos < text.size()) {
@@ -97,9 +120,8 @@ Result parse(const QByteArray& bytes, bool withCategory) {
         QString err;
         const int at = line;
         if (!readRecord(text, pos, f, lines, err)) {
-            r.error = QStringLiteral("line %1: %2").arg(at).arg(err);
-            r.questions.clear();
-            return r;
+            faults << QStringLiteral("第 %1 行：%2").arg(at).arg(err);
+            break;  // the rest cannot be split into fields reliably
         }
         line += lines;
         if (f.size() == 1 && f[0].trimmed().isEmpty()) continue;  // blank line
@@ -107,31 +129,72 @@ Result parse(const QByteArray& bytes, bool withCategory) {
             first = false;
             const QString header = withCategory ? QStringLiteral("category,question,answer")
                                                 : QStringLiteral("question,answer");
-            if (f.join(QLatin1Char(',')).trimmed() == header) continue;
+            const QString h = f.join(QLatin1Char(',')).trimmed();
+            if (h == header || h == header + QStringLiteral(",picture")) continue;
         }
-        auto fail = [&](const QString& why) {
-            r.error = QStringLiteral("line %1: %2").arg(at).arg(why);
-            r.questions.clear();
-            return r;
-        };
-        if (f.size() != width)
-            return fail(QStringLiteral("%1 fields, expected %2").arg(f.size()).arg(width));
+        const auto fault = [&](const QString& why) { faults << QStringLiteral("第 %1 行：%2").arg(at).arg(why); };
+        if (f.size() != width && f.size() != width + 1) {
+            fault(QStringLiteral("有 %1 个字段，应为 %2 或 %3 个").arg(f.size()).arg(width).arg(width + 1));
+            continue;
+        }
         BankSchema::Question q;
         int i = 0;
         if (withCategory) {
             q.category = f[i++];
-            if (!known.contains(q.category)) return fail(QStringLiteral("unknown category \"%1\"").arg(q.category));
+            if (!known.contains(q.category)) {
+                fault(QStringLiteral("未知的类别“%1”").arg(q.category));
+                continue;
+            }
         }
         q.question = f[i++];
         q.answer = f[i++];
+        const QString picture = i < f.size() ? f[i].trimmed() : QString();
         // Empty means what the editors refuse: nothing but U+0020 blanks. A
         // question of tabs that an editor stored must survive an export and
         // a rebuild.
-        if (onlyBlanks(q.question)) return fail(QStringLiteral("empty question"));
-        if (onlyBlanks(q.answer)) return fail(QStringLiteral("empty answer"));
-        if (seen.contains(q.question)) return fail(QStringLiteral("duplicate question \"%1\"").arg(q.question));
-        seen.insert(q.question);
+        if (onlyBlanks(q.question)) {
+            fault(QStringLiteral("题目为空"));
+            continue;
+        }
+        if (onlyBlanks(q.answer)) {
+            fault(QStringLiteral("答案为空"));
+            continue;
+        }
+        if (const auto it = seen.constFind(q.question); it != seen.cend()) {
+            const BankSchema::Question& kept = r.questions[*it];
+            const bool answerAgrees = kept.answer == q.answer;
+            const QString agreement =
+                QStringLiteral("答案") + same(answerAgrees) +
+                (withCategory ? QStringLiteral("，类别") + same(kept.category == q.category) : QString());
+            const QString what = QStringLiteral("第 %1 行的题目与第 %2 行重复（%3）：%4")
+                                     .arg(at)
+                                     .arg(r.lines[*it])
+                                     .arg(agreement, q.question);
+            if (skipRepeats && answerAgrees) r.skipped << what;
+            else repeats << what;
+            agreeing += answerAgrees ? 1 : 0;
+            continue;
+        }
+        seen.insert(q.question, int(r.questions.size()));
         r.questions.push_back(std::move(q));
+        r.lines.push_back(at);
+        r.pictures << picture;
+    }
+    if (!repeats.isEmpty()) {
+        faults << repeats;
+        if (skipRepeats)
+            faults << QStringLiteral("以上 %1 道重复的题目答案不同，不能跳过，请先改正。").arg(repeats.size());
+        else
+            faults << QStringLiteral("共有 %1 道重复的题目%2。")
+                          .arg(repeats.size())
+                          .arg(agreeing ? QStringLiteral("，其中 %1 道答案相同，可用 --skip-repeats 跳过"
+                                                         "（保留先出现的一行）")
+                                              .arg(agreeing)
+                                        : QString());
+    }
+    if (!faults.isEmpty()) {
+        r = Result{};
+        r.error = faults.join(QLatin1Char('\n'));
     }
     return r;
 }
@@ -147,11 +210,18 @@ QString csvField(const QString& s) {
 }
 }  // namespace
 
-QByteArray write(const std::vector<BankSchema::Question>& rows, bool withCategory) {
-    QString out = withCategory ? QStringLiteral("category,question,answer\n") : QStringLiteral("question,answer\n");
-    for (const auto& q : rows) {
+QByteArray write(const std::vector<BankSchema::Question>& rows, bool withCategory,
+                 const QStringList& pictures) {
+    bool withPictures = false;
+    for (const QString& p : pictures) withPictures = withPictures || !p.isEmpty();
+    QString out = withCategory ? QStringLiteral("category,question,answer") : QStringLiteral("question,answer");
+    out += withPictures ? QStringLiteral(",picture\n") : QStringLiteral("\n");
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const auto& q = rows[i];
         if (withCategory) out += csvField(q.category) + QLatin1Char(',');
-        out += csvField(q.question) + QLatin1Char(',') + csvField(q.answer) + QLatin1Char('\n');
+        out += csvField(q.question) + QLatin1Char(',') + csvField(q.answer);
+        if (withPictures) out += QLatin1Char(',') + csvField(pictures.value(int(i)));
+        out += QLatin1Char('\n');
     }
     return out.toUtf8();
 }

@@ -1,25 +1,36 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "questionbank/bankschema.h"
 
 // The question-bank source: UTF-8 CSV with the columns category, question,
-// answer (RFC 4180 quoting), an optional header line "category,question,answer".
+// answer and an optional fourth, picture (a path relative to the CSV file;
+// the cell may be empty), RFC 4180 quoting, an optional header line
+// "category,question,answer" or "category,question,answer,picture".
 namespace BankCsv {
 
 struct Result {
     std::vector<BankSchema::Question> questions;
-    QString error;  // empty on success; names the line of the first fault
+    std::vector<int> lines;  // the line each question starts on
+    QStringList pictures;    // each question's picture cell, "" for none
+    QStringList skipped;     // repeats left out with skipRepeats, one line each
+    QString error;           // empty on success; names the lines of every fault
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads the text; refuses bad lines, empty fields, unknown categories and
-// repeated questions, naming the line.
-Result parse(const QByteArray& text, bool withCategory = true);
+// Reads the text. Refuses a file that is not UTF-8 (naming its first bad
+// line), bad lines, empty fields and unknown categories, and every repeated
+// question, all in one message. With skipRepeats a repeat whose answer
+// agrees with the first is left out instead (listed in `skipped`); one whose
+// answer differs is still refused.
+Result parse(const QByteArray& text, bool withCategory = true, bool skipRepeats = false);
 
-// Writes rows in the same format, quoting where needed.
-QByteArray write(const std::vector<BankSchema::Question>& rows, bool withCategory = true);
+// Writes rows in the same format, quoting where needed; with a picture
+// column when `pictures` (one cell per row) holds any path.
+QByteArray write(const std::vector<BankSchema::Question>& rows, bool withCategory = true,
+                 const QStringList& pictures = {});
 
 }  // namespace BankCsv
