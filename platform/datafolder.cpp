@@ -4,7 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <cstdio>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "platform/copyrecord.h"
 #include "platform/logging.h"
 #include "platform/programfolder.h"
 
@@ -15,20 +20,75 @@ QString join(const QString& dir, const QString& name) {
     return dir.endsWith(QLatin1Char('/')) ? dir + name : dir + QLatin1Char('/') + name;
 }
 
-// Copies through a temporary name, so an interrupted copy never stands as the
-// user's database.
-bool copyIn(const QString& from, const QString& to) {
+// Copies through a temporary name and a rename, so an interrupted copy never
+// stands as the user's database and a replaced copy changes in one step. The
+// rename replaces the name itself, never a file a symbolic link points to.
+// Returns the SHA-256 of what was put in place, empty on failure.
+QByteArray copyIn(const QString& from, const QString& to) {
     const QString part = to + QStringLiteral(".part");
     QFile::remove(part);
-    if (!QFile::copy(from, part)) return false;
+    if (!QFile::copy(from, part)) return {};
     // The installed file is read-only for users; the copy is the user's own.
     QFile::setPermissions(part, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                                     QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-    if (!QFile::rename(part, to)) {
+    const QByteArray digest = CopyRecord::digestOf(part);
+    if (digest.isEmpty() ||
+        ::rename(QFile::encodeName(part).constData(), QFile::encodeName(to).constData()) != 0) {
         QFile::remove(part);
-        return false;
+        return {};
     }
-    return true;
+    return digest;
+}
+
+// Another program has the database open for writing: SQLite's lock bytes at
+// 1 GiB are locked (Manager holds them for its whole session), or a journal
+// lies beside it. Replacing it then would lose that program's changes.
+bool databaseBusy(const QString& path) {
+    for (const char* suffix : {"-journal", "-wal"})
+        if (QFileInfo::exists(path + QLatin1String(suffix))) return true;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = 0x40000000;  // SQLite's pending, reserved and shared bytes
+    lock.l_len = 512;
+    const bool held = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+    ::close(fd);
+    return held;
+}
+
+// A copy of the bank made earlier: replaced by the installed bank when that
+// has changed since and the copy is still byte for byte what was copied.
+void refresh(const QString& source, const QString& target, const QString& name,
+             CopyRecord& record) {
+    const QByteArray recorded = record.digest(name);
+    const QByteArray installed = CopyRecord::digestOf(source);
+    if (installed.isEmpty() || installed == recorded) return;
+    const QByteArray copy = CopyRecord::digestOf(target);
+    if (copy == installed) {
+        record.set(name, installed);  // a copy from before the record was kept
+        return;
+    }
+    if (recorded.isEmpty() || copy != recorded) {
+        qCInfo(lcDb).noquote()
+            << "kept" << target
+            << (recorded.isEmpty() ? "(its origin is not recorded):" : "(changed by the user):")
+            << "the installed" << source
+            << "is newer. To take its questions, export both with quillmere-bankctl, add "
+               "the new lines to your own CSV and build it into this folder; or delete the "
+               "copy to start from the installed one (see the help page)";
+        return;
+    }
+    if (databaseBusy(target)) {
+        qCInfo(lcDb).noquote() << "the installed" << source << "is newer, but" << target
+                               << "is in use; it is replaced at a later start";
+        return;
+    }
+    const QByteArray digest = copyIn(source, target);
+    if (!digest.isEmpty()) record.set(name, digest);
+    qCInfo(lcDb).noquote() << (digest.isEmpty() ? "could not replace" : "replaced") << target
+                           << "(unchanged since copied) with the newer installed" << source;
 }
 }  // namespace
 
@@ -48,20 +108,33 @@ Mode modeFor(const QString& programFolder) {
     return QFileInfo(programFolder).isWritable() ? Mode::Portable : Mode::Installed;
 }
 
+QStringList replaceableFiles() {
+    return {QStringLiteral("reg.ocx")};
+}
+
 QString prepare(const QString& programFolder, Mode mode, const QString& userFolder) {
     if (mode == Mode::Portable) return programFolder;
     if (!QDir().mkpath(userFolder))
         qCInfo(lcDb).noquote() << "data folder could not be made:" << userFolder;
+    CopyRecord record(userFolder);
     for (const QString& name : databaseFiles()) {
         const QString target = join(userFolder, name);
-        // exists() is false for a dangling link too; never write through one.
-        if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) continue;
         const QString source = join(programFolder, name);
-        if (!QFileInfo::exists(source)) continue;
-        const bool ok = copyIn(source, target);
-        qCInfo(lcDb).noquote() << (ok ? "first start, copied" : "first start, could not copy")
+        // A link is the user's own arrangement; never write through it or replace it.
+        if (QFileInfo(target).isSymLink() || !QFileInfo::exists(source)) continue;
+        const bool replaceable = replaceableFiles().contains(name);
+        if (QFileInfo::exists(target)) {
+            if (replaceable) refresh(source, target, name, record);
+            continue;
+        }
+        const QByteArray digest = copyIn(source, target);
+        if (replaceable && !digest.isEmpty()) record.set(name, digest);
+        qCInfo(lcDb).noquote() << (digest.isEmpty() ? "first start, could not copy"
+                                                    : "first start, copied")
                                << source << "to" << target;
     }
+    if (!record.save())
+        qCInfo(lcDb).noquote() << "could not write" << join(userFolder, CopyRecord::fileName());
     return userFolder;
 }
 

@@ -8,13 +8,18 @@
 //   a stick, an install under one's home): the databases are used in place;
 // - installed: the program folder cannot be written (a system install): the
 //   user's data folder is used, and the installed databases are copied there
-//   on first start. The program folder is then never written.
+//   on first start; a newer installed bank replaces a copy the user has not
+//   changed. The program folder is then never written.
 namespace DataFolder {
 
 enum class Mode { Portable, Installed };
 
 // The databases that travel with the program.
 QStringList databaseFiles();
+
+// The databases whose copies follow a newer installed file: the question
+// bank. The personal list (word.ocx) is the user's own and never replaced.
+QStringList replaceableFiles();
 
 // $XDG_DATA_HOME/Quillmere (QStandardPaths::GenericDataLocation + "/Quillmere").
 QString userFolder();
@@ -26,7 +31,11 @@ Mode modeFor(const QString& programFolder);
 
 // The databases' folder for a program folder used in the given mode. In the
 // installed mode every database missing from userFolder is copied there from
-// programFolder; an existing copy is never replaced.
+// programFolder, and the SHA-256 of each replaceable copy is recorded beside
+// it (CopyRecord). A replaceable copy that is still byte for byte what was
+// copied is replaced, atomically, once the installed file has changed; a copy
+// the user has changed is kept, with a log line saying how to take the new
+// questions. A symbolic link in userFolder is never written through.
 QString prepare(const QString& programFolder, Mode mode, const QString& userFolder);
 
 // prepare(ProgramFolder::path(), modeFor(it), userFolder()).

@@ -2,9 +2,11 @@
 #include <QApplication>
 
 #include "platform/commandline.h"
+#include "platform/logging.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "platform/speech.h"
+#include "platform/windowsystem.h"
 #include "study/studyapp.h"
 
 int main(int argc, char** argv) {
@@ -16,7 +18,10 @@ int main(int argc, char** argv) {
             "reg.ocx and word.ocx beside the program, or in ~/.local/share/Quillmere/ when the\n"
             "program folder cannot be written (a system install)."));
     if (answered) return *answered;
+    const bool x11Chosen = WindowSystem::preferX11();
     QApplication app(argc, argv);
+    WindowSystem::forgetPreference(x11Chosen);
+    qCInfo(lcDisplay).noquote() << "window system:" << QGuiApplication::platformName();
     QApplication::setApplicationName(QStringLiteral("Study"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
     // Wayland compositors and task bars match the window to its menu entry and icon by this.

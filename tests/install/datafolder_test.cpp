@@ -47,20 +47,20 @@ TEST(DataFolder, InstalledCopiesBothDatabasesOnFirstStartAndLeavesTheProgramFold
     EXPECT_EQ(DataFolder::prepare(w.env.programDir(), DataFolder::Mode::Installed, w.user), w.user);
     EXPECT_EQ(readFile(w.inUser("reg.ocx")), "bank");
     EXPECT_EQ(readFile(w.inUser("word.ocx")), "list");
-    EXPECT_EQ(entries(w.user), QStringList({"reg.ocx", "word.ocx"})) << "no temporary file is left";
+    EXPECT_EQ(entries(w.user), QStringList({"installed.sha256", "reg.ocx", "word.ocx"}))
+        << "no temporary file is left";
     EXPECT_EQ(entries(w.env.programDir()), before);
 }
 
-TEST(DataFolder, InstalledNeverReplacesAUserCopy) {
+TEST(DataFolder, InstalledKeepsAUserCopyWhileTheInstalledFileIsTheSame) {
     Installed w;
     writeFile(w.inUser("word.ocx"), "my own words");
     DataFolder::prepare(w.env.programDir(), DataFolder::Mode::Installed, w.user);
     EXPECT_EQ(readFile(w.inUser("word.ocx")), "my own words");
     EXPECT_EQ(readFile(w.inUser("reg.ocx")), "bank") << "the missing one is still copied";
-    // A later start with a changed installed bank keeps the user's bank too.
-    writeFile(w.env.file("reg.ocx"), "bank, new release");
+    writeFile(w.inUser("reg.ocx"), "my own bank");
     DataFolder::prepare(w.env.programDir(), DataFolder::Mode::Installed, w.user);
-    EXPECT_EQ(readFile(w.inUser("reg.ocx")), "bank");
+    EXPECT_EQ(readFile(w.inUser("reg.ocx")), "my own bank");
 }
 
 TEST(DataFolder, InstalledCopyIsWritableThoughTheInstalledFileIsNot) {

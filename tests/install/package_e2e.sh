@@ -12,15 +12,16 @@ export QUILLMERE_DATA_MODE=installed
 
 cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$E2E/pkg" >"$E2E/cpack.txt" 2>&1 ||
   { cat "$E2E/cpack.txt"; fail "cpack failed"; }
-deb=$E2E/pkg/quillmere_${VERSION}_$(dpkg --print-architecture).deb
-[ -f "$deb" ] || fail "no package $deb: $(ls "$E2E/pkg")"
+# The package's version is the release's with a Debian revision.
+deb=$(ls "$E2E"/pkg/quillmere_"${VERSION}"-*_"$(dpkg --print-architecture)".deb 2>/dev/null | head -n 1)
+[ -f "$deb" ] || fail "no package quillmere_${VERSION}-* in $(ls "$E2E/pkg")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6widgets6 libqt6network6 libsqlite3-0 libespeak-ng1 fonts-wqy-microhei fonts-liberation2; do
   grep -q -E "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = quillmere ] || fail "package name"
-[ "$(dpkg-deb -f "$deb" Version)" = "$VERSION" ] || fail "package version"
+[[ "$(dpkg-deb -f "$deb" Version)" =~ ^${VERSION//./\\.}-[0-9]+$ ]] || fail "package version"
 
 ROOT=$E2E/root
 dpkg-deb -x "$deb" "$ROOT"
