@@ -7,12 +7,15 @@
 namespace BankCommands {
 
 // CSV -> outDir/reg.ocx (protected by the bank password) and an empty
-// outDir/word.ocx. An existing word.ocx is kept unless replacePersonal.
+// outDir/word.ocx. An existing word.ocx is kept unless replacePersonal. A
+// target that an editor holds open is refused (status 1) and left as it was.
 int build(const QString& csvPath, const QString& outDir, bool replacePersonal, QTextStream& out,
           QTextStream& err);
 // Either file -> CSV (to csvPath, or to `out` when csvPath is "-").
 int exportCsv(const QString& dbPath, const QString& csvPath, QTextStream& out, QTextStream& err);
 // Opens the file, runs SQLite's integrity check, prints the count per category.
+// Status 2: damaged; 3: readable, but its index field is not the row id, so
+// the editors will not write to it.
 int check(const QString& dbPath, QTextStream& out, QTextStream& err);
 
 }  // namespace BankCommands

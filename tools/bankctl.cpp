@@ -15,7 +15,9 @@ int main(int argc, char** argv) {
         "Builds, exports and checks the question files reg.ocx and word.ocx.\n\n"
         "  bankctl build <bank.csv> <folder>   write <folder>/reg.ocx and an empty word.ocx\n"
         "  bankctl export <file.ocx> <out.csv|->\n"
-        "  bankctl check <file.ocx>"));
+        "  bankctl check <file.ocx>\n\n"
+        "build refuses a file that an editor holds open. check exits with 2 for a damaged\n"
+        "file and 3 for one the editors will not write to (its index is not the row id)."));
     parser.addHelpOption();
     parser.addVersionOption();
     QCommandLineOption replace(QStringLiteral("replace-personal"),
