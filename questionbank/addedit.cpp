@@ -1,6 +1,9 @@
 #include "questionbank/addedit.h"
 
+#include <SQLiteCpp/Exception.h>
+
 #include <QComboBox>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +13,7 @@
 
 #include "platform/logging.h"
 #include "platform/messagebox.h"
+#include "questionbank/bankschema.h"
 #include "questionbank/categories.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
@@ -73,16 +77,23 @@ T* addedit::place(T* w, const char* name) {
 void addedit::build() {
     canvas_ = new xp_canvas(this);
     canvas_->setObjectName(QStringLiteral("xp_canvas1"));
+    // The corners of the title band are cut out of the window, at every
+    // layout of the frame and so at every size.
+    connect(canvas_, &xp_canvas::Resize, this, [this] { canvas_->make_trans(this); });
     canvas_->setGeometry(QRect(QPoint(0, 0), v_.frame));
-    canvas_->setCaption(v_.caption);
+    // The frame's stored properties; what is not stored takes its default
+    // (Study's editor keeps the default icon).
+    QVariantMap stored{{QStringLiteral("Caption"), v_.caption}};
     if (v_.fixedFrame) {
         // Manager's own 32 x 32 icon, shown at 16 x 16 in the band.
-        canvas_->setIcon(NavPictures::managerIcon());
-        canvas_->setFixed_Single(true);
-        setFixedSize(v_.frame);
-    } else {
-        resize(v_.frame);
+        stored.insert(QStringLiteral("Icon"), QVariant::fromValue(NavPictures::managerIcon()));
+        stored.insert(QStringLiteral("Fixed_Single"), true);
     }
+    canvas_->ReadProperties(stored);
+    if (v_.fixedFrame)
+        setFixedSize(v_.frame);
+    else
+        resize(v_.frame);
 
     top3_ = place(new xptopbuttons(canvas_), "xptopbuttons3");
     top3_->setValue(2);
@@ -117,6 +128,8 @@ void addedit::build() {
         Combo1_ = place(new QComboBox(canvas_), "Combo1");
         Combo1_->resize(v_.geometry.value(QStringLiteral("Combo1")).width(), Combo1_->sizeHint().height());
         connect(Combo1_, &QComboBox::activated, this, &addedit::Combo1_Click);
+        Combo1_->setFocusPolicy(Qt::StrongFocus);  // the wheel does not take the focus either
+        Combo1_->installEventFilter(this);
     }
 
     List1_ = place(new QListWidget(canvas_), "List1");
@@ -156,6 +169,17 @@ void addedit::build() {
     setWindowTitle(v_.caption);
     if (const QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - QPoint(v_.frame.width() / 2, v_.frame.height() / 2));
+    canvas_->make_trans(this);
+}
+
+bool addedit::eventFilter(QObject* watched, QEvent* e) {
+    // A wheel turned over the unfocused drop-down would switch the category
+    // and throw away what is typed in the boxes.
+    if (watched == Combo1_ && e->type() == QEvent::Wheel && !Combo1_->hasFocus()) {
+        e->ignore();
+        return true;
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 // ---- loading ------------------------------------------------------------
@@ -164,10 +188,18 @@ bool addedit::openDatabase(QString* error) {
     try {
         const QString path = folder_.endsWith(QLatin1Char('/')) ? folder_ + v_.databaseFile
                                                                 : folder_ + QLatin1Char('/') + v_.databaseFile;
-        db_ = Database::open(path, {.exclusive = true, .readOnly = false}, v_.connect);
+        auto db = Database::open(path, {.exclusive = true, .readOnly = false}, v_.connect);
+        // Rows are addressed by their index: a file whose index is not the
+        // row id could have the wrong question changed or deleted.
+        if (!BankSchema::indexIsRowId(db->sqlite()))
+            throw DbError::make(DbError::CannotUpdate, path);
+        db_ = std::move(db);
         return true;
     } catch (const DbError& e) {
         if (error) *error = e.message();
+        return false;
+    } catch (const SQLite::Exception& e) {
+        if (error) *error = DbError::fromSqlite(e, v_.databaseFile).message();
         return false;
     }
 }
@@ -207,8 +239,7 @@ bool addedit::Form_Load() {
 
 // Shared by loading and by a category with records.
 void addedit::loadFirstRecord() {
-    text1_->setText(rs_->text(kEnglish));
-    text2_->setText(rs_->text(kChinese));
+    showFields();
     fillList();
     rs_->MoveFirst();
     FirstBookmark_ = rs_->Bookmark();
@@ -264,10 +295,34 @@ void addedit::selectListEntry(int row) {
     if (row >= 0 && row < List1_->count()) List1_Click();
 }
 
+void addedit::showFields() {
+    // A long question or answer shows from its start.
+    text1_->setText(rs_->text(kEnglish));
+    text1_->setCursorPosition(0);
+    text2_->setText(rs_->text(kChinese));
+    text2_->setCursorPosition(0);
+}
+
+bool addedit::seekShownRecord() {
+    // After Prev on the first or Next on the last record the set stands
+    // before or past its ends, while the boxes and the list still show that
+    // record: make it current again.
+    if (AddMode_ || !rs_) return false;
+    const int row = List1_->currentRow();
+    if (row < 0 || row >= rs_->RecordCount()) return false;
+    if (rs_->hasCurrent() && rs_->AbsolutePosition() == row) return true;
+    try {
+        rs_->Move(row, FirstBookmark_);
+    } catch (const DbError& e) {
+        qCDebug(lcDb) << "shown record not found:" << e.number();
+        return false;
+    }
+    return rs_->hasCurrent() && rs_->AbsolutePosition() == row;
+}
+
 void addedit::showRecord() {
     if (!rs_ || !rs_->hasCurrent()) return;
-    text1_->setText(rs_->text(kEnglish));
-    text2_->setText(rs_->text(kChinese));
+    showFields();
     const int pos = rs_->AbsolutePosition();
     selectListEntry(pos);
     setStatus(pos + 1, rs_->RecordCount());
@@ -307,8 +362,7 @@ void addedit::List1_Click() {
     const int i = List1_->currentRow();
     try {
         rs_->Move(i, FirstBookmark_);
-        text1_->setText(rs_->text(kEnglish));
-        text2_->setText(rs_->text(kChinese));
+        showFields();
         setStatus(i + 1, rs_->RecordCount());
     } catch (const DbError& e) {
         qCDebug(lcDb) << "list selection without a record:" << e.number();
@@ -345,7 +399,12 @@ void addedit::cmdGAdd_Click() {
 
 void addedit::SaveCurrent() {
     if (!rs_) return;
-    if (!AddMode_ && !rs_->hasCurrent()) return;  // nothing to change: leave everything as it is
+    if (!AddMode_ && !seekShownRecord()) {
+        // Never drop typed text without a word: it stays in the boxes.
+        MessageBox::show(this, MessageBox::Icon::Critical,
+                         QStringLiteral("没有正在显示的题目可以修改，输入的内容没有保存。"));
+        return;
+    }
     if (AddMode_) rs_->AddNew();
     else rs_->Edit();
     if (trimSpaces(text2_->text()).isEmpty() || trimSpaces(text1_->text()).isEmpty()) return;
@@ -393,7 +452,8 @@ void addedit::SaveCurrent() {
 void addedit::cmdDelete_Click() {
     if (!rs_) return;
     const bool empty = rs_->atBOF() && rs_->atEOF();
-    if (!empty && !rs_->hasCurrent()) return;  // past either end: nothing to delete
+    // Only the record the boxes show is deleted; while adding they show none.
+    if (!empty && !seekShownRecord()) return;
     if (rs_->RecordCount() == v_.deleteThreshold) {
         DisableBrowsing();
         AddMode_ = true;

@@ -68,6 +68,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void build();
@@ -75,6 +76,8 @@ private:
     template <class T>
     T* place(T* w, const char* name);
     void showRecord();
+    void showFields();
+    bool seekShownRecord();
     void fillList();
     void selectListEntry(int row);
     void setStatus(int n, int total);

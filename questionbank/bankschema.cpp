@@ -3,6 +3,7 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
+#include <sqlite3.h>
 
 #include <QDir>
 #include <QFile>
@@ -11,9 +12,59 @@
 #include <stdexcept>
 
 #include "questionbank/database.h"
+#include "questionbank/dberror.h"
 #include "questionbank/picturecolumn.h"
 
 namespace BankSchema {
+
+namespace {
+
+bool isLockError(const SQLite::Exception& e) {
+    const int primary = e.getErrorCode() & 0xFF;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
+}
+
+// Takes the exclusive lock of an existing file, so that no editor can be
+// using it, and keeps it while the connection lasts. Empty when the file is
+// missing or is no database. Throws DbError (FileInUse) when it is locked.
+std::unique_ptr<SQLite::Database> lockExisting(const QString& path) {
+    if (!QFileInfo::exists(path)) return nullptr;
+    try {
+        auto db = std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE, 0);
+        db->exec("PRAGMA locking_mode=EXCLUSIVE");
+        db->exec("BEGIN EXCLUSIVE");
+        return db;
+    } catch (const SQLite::Exception& e) {
+        if (isLockError(e)) throw DbError::make(DbError::FileInUse, path);
+        return nullptr;  // not a database: nobody can hold it open
+    }
+}
+
+}  // namespace
+
+bool indexIsRowId(SQLite::Database& db) {
+    // SQLite makes only a lone INTEGER PRIMARY KEY of a table with row ids
+    // an alias of the row id. Every other primary key (INT, TEXT, DESC,
+    // WITHOUT ROWID, several columns) gets an index of its own.
+    bool indexIsKey = false;
+    SQLite::Statement cols(db, "SELECT name, pk FROM pragma_table_info('Word')");
+    while (cols.executeStep())
+        if (QString::fromUtf8(cols.getColumn(0).getText())
+                .compare(QLatin1String("index"), Qt::CaseInsensitive) == 0)
+            indexIsKey = cols.getColumn(1).getInt() > 0;
+    if (!indexIsKey) return false;
+    SQLite::Statement keyIndex(db, "SELECT 1 FROM pragma_index_list('Word') WHERE origin = 'pk'");
+    return !keyIndex.executeStep();
+}
+
+bool inUse(const QString& path) {
+    try {
+        lockExisting(path);
+        return false;
+    } catch (const DbError&) {
+        return true;
+    }
+}
 
 void create(SQLite::Database& db, Kind kind, Pictures pictures) {
     if (kind == Kind::Bank) {
@@ -61,7 +112,9 @@ void build(const QString& path, Kind kind, const std::vector<Question>& question
             }
             tx.commit();
         }
-        // rename(2) replaces an old file in one step.
+        // rename(2) replaces an old file in one step; its lock, held until
+        // then, keeps an editor from opening the old file meanwhile.
+        const auto lock = lockExisting(path);
         if (std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(path).constData()) != 0)
             throw std::runtime_error("cannot rename " + tmp.toStdString() + " to " + path.toStdString());
     } catch (...) {

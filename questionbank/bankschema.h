@@ -29,8 +29,21 @@ enum class Pictures { WithColumn, WithoutColumn };
 // database. The bank has a category field; the personal list needs none.
 void create(SQLite::Database& db, Kind kind, Pictures pictures = Pictures::WithColumn);
 
+// True when the field "index" of table Word is SQLite's row id (an INTEGER
+// PRIMARY KEY of a table with row ids), as in the files create() writes. Only
+// then does an index value name exactly one row, for good; the editors write
+// to no other file. Throws SQLite::Exception when the schema cannot be read.
+bool indexIsRowId(SQLite::Database& db);
+
+// True when another connection holds the file at path locked (an editor has
+// it open for exclusive use). A missing file or one that is no database is
+// not in use.
+bool inUse(const QString& path);
+
 // Builds a complete file at `path` through a temporary file beside it that is
 // renamed at the end, so that a failure never leaves a half-built file.
+// An existing file at path is locked while it is replaced; a file in use is
+// left as it was and the build fails with DbError (FileInUse).
 // password empty: unprotected. Throws std::runtime_error with a message.
 void build(const QString& path, Kind kind, const std::vector<Question>& questions,
            const QString& password, Pictures pictures = Pictures::WithColumn);

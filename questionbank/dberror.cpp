@@ -21,6 +21,11 @@ DbError DbError::make(Number number, const QString& file) {
         case ReadOnly: text = QStringLiteral("数据库“%1”或它所在的文件夹是只读的，无法写入。"); break;
         case NoTable: text = QStringLiteral("数据库“%1”中没有题目表 Word。"); break;
         case NoCurrentRecord: text = QStringLiteral("没有当前记录。"); break;
+        case CannotUpdate:
+            text = QStringLiteral(
+                "数据库“%1”的题目表不是本程序的格式（字段 index 不是自动编号的整数主键），"
+                "无法确定要改的是哪一条记录。为免改错或删错题目，这个文件只能查看，不能修改。");
+            break;
         case ItemNotFound: text = QStringLiteral("数据库“%1”中没有这个字段。"); break;
         case NotADatabase: text = QStringLiteral("文件“%1”不是可识别的题库数据库。"); break;
         case IoError: text = QStringLiteral("读写数据库“%1”时出错，这次操作没有完成。"); break;

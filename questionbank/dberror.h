@@ -20,6 +20,7 @@ public:
         ReadOnly = 3051,
         NoTable = 3078,
         NoCurrentRecord = 3021,
+        CannotUpdate = 3027,
         ItemNotFound = 3265,
         NotADatabase = 3343,
         IoError = 3040,

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include "platform/logging.h"
+#include "questionbank/bankschema.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
 #include "questionbank/picturecolumn.h"
@@ -71,6 +72,9 @@ std::unique_ptr<RecordSet> RecordSet::open(std::shared_ptr<Database> db, const Q
         }
         const int n = int(kept.size());
         set->indexColumn_ = set->column(QStringLiteral("index"));
+        // Writes address rows by their index value; that is only sound when
+        // the value is the row id itself.
+        set->writable_ = set->indexColumn_ >= 0 && BankSchema::indexIsRowId(db->sqlite());
         while (st.executeStep()) {
             std::vector<QVariant> row;
             row.reserve(n);
@@ -192,8 +196,13 @@ void RecordSet::fetchRow(qint64 id, std::vector<QVariant>& out) {
         for (int i = 0; i < int(columns_.size()); ++i) out.push_back(toVariant(st.getColumn(i)));
 }
 
+void RecordSet::requireWritable() const {
+    if (!writable_) throw DbError::make(DbError::CannotUpdate, file_);
+}
+
 void RecordSet::Update() {
     if (pending_ == Pending::None) throw DbError::make(DbError::NoCurrentRecord, file_);
+    requireWritable();
     const auto db = requireDb();
     try {
         // A picture goes with the record: one transaction for both.
@@ -312,6 +321,7 @@ QByteArray RecordSet::picture(QString* error) {
 
 void RecordSet::Delete() {
     if (!hasCurrent()) throw DbError::make(DbError::NoCurrentRecord, file_);
+    requireWritable();
     const auto db = requireDb();
     try {
         const qint64 id = rowid(pos_);

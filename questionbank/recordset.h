@@ -55,6 +55,9 @@ public:
     void setField(const QString& name, const QVariant& value);
     // Writes the pending record in its own committed transaction; throws
     // DbError (3022 for a duplicate key). The pending record stays on failure.
+    // Update and Delete throw DbError (CannotUpdate) on a set whose rows
+    // cannot be told apart for sure: without the index field, or in a file
+    // whose index is not SQLite's row id.
     void Update();
     // Removes the current record; afterwards there is none until the set moves.
     void Delete();
@@ -87,11 +90,13 @@ private:
     void setPos(int pos);
     void fetchRow(qint64 rowid, std::vector<QVariant>& out);
     std::shared_ptr<Database> requireDb() const;
+    void requireWritable() const;
 
     std::shared_ptr<Database> db_;
     QString file_;
     QStringList columns_;
     int indexColumn_ = -1;
+    bool writable_ = false;  // index is the row id: Update and Delete hit the right row
     std::vector<std::vector<QVariant>> rows_;
     int pos_ = -1;            // -1: BOF; rows_.size(): EOF
     bool deleted_ = false;    // the record at pos_ was deleted; none is current

@@ -125,6 +125,9 @@ xp_canvas::xp_canvas(QWidget* parent) : QWidget(parent) {
 
     Image1 = hiddenImage(this, QStringLiteral("Image1"), SkinArt::load(QStringLiteral("Image1")));
     Image1->setGeometry(48, 80, 16, 16);
+    // A new frame shows the default icon until one is set.
+    icon_ = Image1->pixmap();
+    imgicon->setPixmap(icon_);
     QLabel** holders[5] = {&imgleft, &imgright, &imgtop, &imgtopmax, &imgbottom};
     for (int role = 0; role < 5; ++role) {
         const QString name = QLatin1String(kRoles[role]);

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <map>
 
+#include "questionbank/bankschema.h"
 #include "questionbank/categories.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
@@ -77,6 +78,15 @@ int build(const QString& csvPath, const QString& outDir, bool replacePersonal, Q
     const QString bank = QDir(outDir).filePath(Queries::kBankFile);
     const QString personal = QDir(outDir).filePath(Queries::kPersonalFile);
     const bool writePersonal = replacePersonal || !QFile::exists(personal);
+    // A file an editor holds open is refused before anything is written, so
+    // the pair is never left half replaced.
+    for (const QString& target : writePersonal ? QStringList{bank, personal} : QStringList{bank}) {
+        if (BankSchema::inUse(target)) {
+            err << "bankctl: " << DbError::make(DbError::FileInUse, target).message() << " ("
+                << target << " is in use; nothing was written)\n";
+            return 1;
+        }
+    }
     try {
         BankSchema::build(bank, BankSchema::Kind::Bank, parsed.questions, Queries::kBankPassword);
         if (writePersonal) BankSchema::build(personal, BankSchema::Kind::PersonalList, {}, {});
@@ -234,6 +244,12 @@ int check(const QString& dbPath, QTextStream& out, QTextStream& err) {
         if (!bad.isEmpty()) {
             err << "bankctl: " << dbPath << "：" << bad.size() << " 张图片无法显示：\n  " << bad.join("\n  ") << "\n";
             return 2;
+        }
+        if (!BankSchema::indexIsRowId(db->sqlite())) {
+            // Readable, but the editors refuse to write to it.
+            err << "bankctl: " << dbPath << ": "
+                << DbError::make(DbError::CannotUpdate, dbPath).message() << "\n";
+            return 3;
         }
         return 0;
     } catch (const DbError& e) {

@@ -9,7 +9,8 @@ namespace BankCommands {
 // CSV -> outDir/reg.ocx (protected by the bank password, with the picture
 // column) and an empty outDir/word.ocx. An existing word.ocx is kept unless
 // replacePersonal. Pictures named in the CSV are stored after they decode.
-// With skipRepeats, a repeated question whose answer agrees is left out.
+// With skipRepeats, a repeated question whose answer agrees is left out. A
+// target that an editor holds open is refused (status 1) and left as it was.
 int build(const QString& csvPath, const QString& outDir, bool replacePersonal, QTextStream& out,
           QTextStream& err, bool skipRepeats = false);
 // Either file -> CSV (to csvPath, or to `out` when csvPath is "-"). Pictures
@@ -17,6 +18,8 @@ int build(const QString& csvPath, const QString& outDir, bool replacePersonal, Q
 int exportCsv(const QString& dbPath, const QString& csvPath, QTextStream& out, QTextStream& err);
 // Opens the file, runs SQLite's integrity check, decodes every picture,
 // prints the count per category and how many have a picture.
+// Status 2: damaged; 3: readable, but its index field is not the row id, so
+// the editors will not write to it.
 int check(const QString& dbPath, QTextStream& out, QTextStream& err);
 
 }  // namespace BankCommands

@@ -25,7 +25,9 @@ int main(int argc, char** argv) {
         "CSV (the cell may be empty). build checks every row and every picture and names\n"
         "all faults with their line numbers, every repeated question included, before it\n"
         "writes anything. export writes the pictures into a folder beside the CSV\n"
-        "(bank.csv -> bank-pictures/); check decodes every picture and counts them."));
+        "(bank.csv -> bank-pictures/); check decodes every picture and counts them.\n"
+        "build refuses a file that an editor holds open. check exits with 2 for a damaged\n"
+        "file and 3 for one the editors will not write to (its index is not the row id)."));
     parser.addHelpOption();
     parser.addVersionOption();
     QCommandLineOption replace(QStringLiteral("replace-personal"),

@@ -1,7 +1,8 @@
 #pragma once
+#include <SQLiteCpp/Column.h>
+#include <SQLiteCpp/Statement.h>
 #include <QLabel>
 #include <QLineEdit>
-#include <SQLiteCpp/Statement.h>
 #include <QListWidget>
 #include <QTest>
 #include <memory>

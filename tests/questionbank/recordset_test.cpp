@@ -184,3 +184,92 @@ TEST(RecordSetQueries, EveryDocumentedQueryRuns) {
     auto byText = RecordSet::open(word, Queries::studyEditor());
     EXPECT_EQ(byText->text("english"), "earlier");
 }
+
+namespace {
+
+// Files whose index field is not SQLite's row id: each holds the rows
+// (index, English) = (2, "a"), (1, "b") added in this order, so that the
+// index of "a" is the row id of "b" where the table has row ids at all.
+struct OddLayout {
+    const char* name;
+    const char* create;
+};
+const OddLayout kOddLayouts[] = {
+    {"INTEGER without key",
+     R"(CREATE TABLE Word ("index" INTEGER, English TEXT UNIQUE, Chinese TEXT))"},
+    {"INT PRIMARY KEY",
+     R"(CREATE TABLE Word ("index" INT PRIMARY KEY, English TEXT UNIQUE, Chinese TEXT))"},
+    {"INTEGER PRIMARY KEY DESC",
+     R"(CREATE TABLE Word ("index" INTEGER PRIMARY KEY DESC, English TEXT UNIQUE, Chinese TEXT))"},
+    {"TEXT PRIMARY KEY",
+     R"(CREATE TABLE Word ("index" TEXT PRIMARY KEY, English TEXT UNIQUE, Chinese TEXT))"},
+    {"WITHOUT ROWID",
+     R"(CREATE TABLE Word ("index" INTEGER PRIMARY KEY, English TEXT UNIQUE, Chinese TEXT) WITHOUT ROWID)"},
+    {"no index field", R"(CREATE TABLE Word (English TEXT UNIQUE, Chinese TEXT))"},
+};
+
+QStringList oddRows(const char* create) {
+    const bool withIndex = !QByteArray(create).contains("(English");
+    if (!withIndex)
+        return {create, "INSERT INTO Word VALUES ('a', '1')", "INSERT INTO Word VALUES ('b', '2')"};
+    return {create, "INSERT INTO Word VALUES (2, 'a', '1')",
+            "INSERT INTO Word VALUES (1, 'b', '2')"};
+}
+
+QStringList contents(const QString& path) {
+    auto db = Database::open(path, {.readOnly = true});
+    SQLite::Statement q(db->sqlite(),
+                        "SELECT English || '|' || Chinese FROM Word ORDER BY English");
+    QStringList out;
+    while (q.executeStep()) out << QString::fromStdString(q.getColumn(0).getString());
+    return out;
+}
+
+}  // namespace
+
+TEST(RecordSetRowIds, WritesToAFileWhoseIndexIsNotTheRowIdAreRefused) {
+    for (const OddLayout& layout : kOddLayouts) {
+        TestEnv env;
+        env.makeFileWith("word.ocx", oddRows(layout.create));
+        {
+            auto db = Database::open(env.file("word.ocx"), {.exclusive = true});
+            auto rs = RecordSet::open(db, Queries::studyEditor());
+            ASSERT_EQ(rs->RecordCount(), 2) << layout.name;
+            EXPECT_EQ(rs->text("English"), "a");
+            rs->Edit();
+            rs->setField("Chinese", "changed");
+            try {
+                rs->Update();
+                ADD_FAILURE() << layout.name << ": update accepted";
+            } catch (const DbError& e) {
+                EXPECT_EQ(e.number(), DbError::CannotUpdate) << layout.name;
+                EXPECT_TRUE(e.message().contains("word.ocx")) << layout.name;
+            }
+            EXPECT_THROW(rs->Delete(), DbError) << layout.name;
+            rs->AddNew();
+            rs->setField("English", "c");
+            rs->setField("Chinese", "3");
+            EXPECT_THROW(rs->Update(), DbError) << layout.name;
+            EXPECT_EQ(rs->RecordCount(), 2) << layout.name;
+        }
+        EXPECT_EQ(contents(env.file("word.ocx")), QStringList({"a|1", "b|2"})) << layout.name;
+    }
+}
+
+TEST(RecordSetRowIds, AnIntegerPrimaryKeyWithoutAutoincrementIsTheRowId) {
+    TestEnv env;
+    env.makeFileWith(
+        "word.ocx",
+        {R"(CREATE TABLE Word ("index" INTEGER PRIMARY KEY, English TEXT UNIQUE, Chinese TEXT))",
+         "INSERT INTO Word VALUES (2, 'a', '1')", "INSERT INTO Word VALUES (1, 'b', '2')"});
+    {
+        auto db = Database::open(env.file("word.ocx"), {.exclusive = true});
+        auto rs = RecordSet::open(db, Queries::studyEditor());
+        rs->Edit();
+        rs->setField("Chinese", "changed");
+        rs->Update();
+        rs->MoveLast();
+        rs->Delete();
+    }
+    EXPECT_EQ(contents(env.file("word.ocx")), QStringList({"a|changed"}));
+}

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <SQLiteCpp/Database.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include "questionbank/database.h"
 #include "questionbank/queries.h"
 
 namespace {
@@ -38,6 +41,14 @@ void TestEnv::makeBank(const std::vector<BankSchema::Question>& questions) {
 
 void TestEnv::makePersonalList(const std::vector<BankSchema::Question>& questions) {
     BankSchema::build(file(Queries::kPersonalFile), BankSchema::Kind::PersonalList, questions, {});
+}
+
+void TestEnv::makeFileWith(const QString& name, const QStringList& statements,
+                           const QString& password) {
+    QFile::remove(file(name));
+    SQLite::Database db(file(name).toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    for (const QString& sql : statements) db.exec(sql.toStdString());
+    if (!password.isEmpty()) Database::protect(db, password);
 }
 
 QByteArray readFile(const QString& path) {

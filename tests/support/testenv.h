@@ -20,6 +20,10 @@ public:
     // reg.ocx (protected) and word.ocx in the program folder.
     void makeBank(const std::vector<BankSchema::Question>& questions);
     void makePersonalList(const std::vector<BankSchema::Question>& questions);
+    // A file that another tool could have written: the statements run in a
+    // fresh database, which is protected when a password is given.
+    void makeFileWith(const QString& name, const QStringList& statements,
+                      const QString& password = {});
 
 private:
     QTemporaryDir dir_;

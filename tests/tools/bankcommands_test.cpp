@@ -243,3 +243,66 @@ TEST(BankCtl, TheSuccessMessageNamesOnlyTheFilesWritten) {
     EXPECT_TRUE(again.out.contains("reg.ocx"));
     EXPECT_FALSE(again.out.contains("word.ocx")) << again.out.toStdString();
 }
+
+TEST(BankCtl, BuildRefusesAFileAnEditorHoldsOpen) {
+    TestEnv env;
+    env.makeBank({{"交通信号", "old", "a"}});
+    env.makePersonalList({{"", "mine", "1"}});
+    const QString csv = env.root() + "/bank.csv";
+    writeFile(csv, "交通信号,new,b\n");
+    for (const char* held : {"reg.ocx", "word.ocx"}) {
+        const QByteArray bank = readFile(env.file("reg.ocx")),
+                         personal = readFile(env.file("word.ocx"));
+        {
+            auto holder =
+                Database::open(env.file(held), {.exclusive = true},
+                               QString(held) == "reg.ocx" ? Queries::kBankConnect : QString());
+            auto b = run([&](QTextStream& o, QTextStream& e) {
+                return BankCommands::build(csv, env.programDir(), true, o, e);
+            });
+            EXPECT_NE(b.code, 0) << held;
+            EXPECT_TRUE(b.err.contains(held)) << b.err.toStdString();
+            EXPECT_TRUE(b.err.contains("独占")) << b.err.toStdString();
+            // The holder still reads its own file, which is the one at the path.
+            EXPECT_EQ(RecordSet::open(holder, "select * from word")->RecordCount(), 1) << held;
+        }
+        EXPECT_EQ(readFile(env.file("reg.ocx")), bank) << held;
+        EXPECT_EQ(readFile(env.file("word.ocx")), personal) << held;
+        EXPECT_EQ(QDir(env.programDir()).entryList(QDir::Files).size(), 2)
+            << "no temporary file left";
+    }
+    // Let go, the same build goes through.
+    auto b = run([&](QTextStream& o, QTextStream& e) {
+        return BankCommands::build(csv, env.programDir(), true, o, e);
+    });
+    EXPECT_EQ(b.code, 0) << b.err.toStdString();
+    auto db = Database::open(env.file("reg.ocx"), {}, Queries::kBankConnect);
+    EXPECT_EQ(RecordSet::open(db, Queries::displayAll())->text("English"), "new");
+}
+
+TEST(BankCtl, CheckReportsABankWhoseIndexIsNotTheRowId) {
+    TestEnv env;
+    env.makeFileWith(
+        "reg.ocx",
+        {R"(CREATE TABLE Word ("index" INTEGER, English TEXT UNIQUE, Chinese TEXT, category TEXT))",
+         "INSERT INTO Word VALUES (1, 'a', '1', '交通信号')",
+         "INSERT INTO Word VALUES (1, 'b', '2', '交通信号')",
+         "INSERT INTO Word VALUES (NULL, 'c', '3', '文明驾驶')"},
+        Queries::kBankPassword);
+    const QByteArray before = readFile(env.file("reg.ocx"));
+    auto c = run([&](QTextStream& o, QTextStream& e) {
+        return BankCommands::check(env.file("reg.ocx"), o, e);
+    });
+    EXPECT_EQ(c.code, 3) << c.err.toStdString();
+    EXPECT_TRUE(c.out.contains("integrity ok, 3 questions")) << c.out.toStdString();
+    EXPECT_TRUE(c.err.contains("index")) << c.err.toStdString();
+    EXPECT_TRUE(c.err.contains("不能修改")) << c.err.toStdString();
+    EXPECT_EQ(readFile(env.file("reg.ocx")), before);
+
+    env.makeBank({{"交通信号", "a", "1"}});
+    auto ok = run([&](QTextStream& o, QTextStream& e) {
+        return BankCommands::check(env.file("reg.ocx"), o, e);
+    });
+    EXPECT_EQ(ok.code, 0) << ok.err.toStdString();
+    EXPECT_TRUE(ok.err.isEmpty());
+}
