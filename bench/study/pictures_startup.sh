@@ -28,7 +28,7 @@ wait_line() { # file pattern
   cat "$1" >&2
   return 1
 }
-median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+median() { sort -n | awk '{v[NR] = $1} END {printf "%.0f\n", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 
 # measure name pattern command... : appends the time (ns) and the resident
 # memory (kB) to $tmp/name.t and $tmp/name.m
