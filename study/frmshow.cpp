@@ -23,6 +23,7 @@
 #include "questionbank/recordset.h"
 #include "study/form4.h"
 #include "study/module1.h"
+#include "study/questionpicture.h"
 #include "study/questionsource.h"
 #include "study/voiceselection.h"
 
@@ -63,6 +64,8 @@ FrmShow::FrmShow(SettingsStore& store, SpeechMaker speech, QWidget* parent)
     LB_->setFont(arial(12));
     LB_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LB_->installEventFilter(this);
+
+    picture_ = new QuestionPicture(this);
 
     lb0_ = new QLabel(this);
     lb0_->setObjectName(QStringLiteral("lb0"));
@@ -184,6 +187,7 @@ void FrmShow::showCurrentRecord() {
                                     << ":" << YinPiaoLbl_->text();
     else
         qCInfo(lcDisplay) << "no record to show";
+    picture_->showRecord(has ? Data1_.Recordset() : nullptr);
     YinPiaoLbl_Change();
 }
 
@@ -217,11 +221,15 @@ void FrmShow::AdjustSize() {
     const double h1 = LB_->heightForWidth(Twips::toPixels(std::min(5000.0 * scale, widest))) * tpp;
     // 3. The one-line width spread over that many lines, never below 2100.
     const double lines = h1 > 0 && h0 > 0 ? h1 / h0 : 1.0;
-    const int width = Twips::toPixels(std::min(MaxValue(2100.0 * scale, w0 / lines), widest));
+    const int textWidth = Twips::toPixels(std::min(MaxValue(2100.0 * scale, w0 / lines), widest));
+    // A picture stands above the text, which is at least as wide as it.
+    const int width = std::max(textWidth, picture_->pictureSize().width());
     const int height = LB_->heightForWidth(width);
+    picture_->move(LB_->x() + (width - picture_->pictureSize().width()) / 2, Twips::toPixels(80));
+    LB_->move(LB_->x(), Twips::toPixels(80) + picture_->spaceAbove());
     LB_->resize(width, height);
-    // 4. The window hugs the label.
-    resize(width + Twips::toPixels(200), height + Twips::toPixels(200));
+    // 4. The window hugs the label (and the picture).
+    resize(width + Twips::toPixels(200), height + Twips::toPixels(200) + picture_->spaceAbove());
     if (s) {
         // 5. Keep it on the screen horizontally.
         const QRect g = s->geometry();

@@ -12,6 +12,7 @@
 
 class QLabel;
 class QMenu;
+class QuestionPicture;
 class QAction;
 class SettingsStore;
 
@@ -39,6 +40,7 @@ public:
     SettingsRecord& settings() { return settings_; }
     SettingsStore& store() { return store_; }
     QLabel* LB() const { return LB_; }
+    QuestionPicture* picture() const { return picture_; }
     QTimer* Timer6() { return &Timer6_; }
     bool isSpeaking() const { return speaking_; }
     DataControl& Data1() { return Data1_; }
@@ -94,6 +96,7 @@ private:
     QLabel* lb0_ = nullptr;
     QLabel* YinPiaoLbl_ = nullptr;
     QLabel* EnglishWordLbl_ = nullptr;
+    QuestionPicture* picture_ = nullptr;  // above the text when the record has one
     QMenu* mnumain_ = nullptr;
     QAction* mnustop_ = nullptr;
     std::unique_ptr<Speech> voice_;

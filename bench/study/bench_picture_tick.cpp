@@ -1,0 +1,73 @@
+// The cost of one display step to a record with a picture (move, text,
+// reading the picture from the file, decoding it for the screen and
+// AdjustSize): a 60 KB JPEG photo and an SVG sign of the shipped bank. The
+// floor is the same step to the same question without a picture.
+#include <benchmark/benchmark.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+
+#include "bench/study/picturemaker.h"
+#include "platform/settingsstore.h"
+#include "study/frmshow.h"
+#include "study/questionpicture.h"
+#include "tests/support/testenv.h"
+
+namespace {
+enum class Kind { None, Jpeg, Svg };
+
+QByteArray svgSign() {
+    return readFile(QStringLiteral(BENCH_SOURCE_DIR "/data/bank-pictures/signal-straight.svg"));
+}
+
+void tick(benchmark::State& state, Kind kind) {
+    TestEnv env;
+    QRandomGenerator random(60);
+    const QByteArray svg = svgSign();
+    std::vector<BankSchema::Question> qs;
+    qint64 bytes = 0;
+    for (int i = 0; i < 20; ++i) {
+        QByteArray picture;
+        if (kind == Kind::Jpeg) picture = PictureMaker::jpeg(random, QSize(800, 600), 60 * 1024);
+        if (kind == Kind::Svg) picture = svg;
+        bytes += picture.size();
+        qs.push_back(
+            {QStringLiteral("交通信号"),
+             QStringLiteral("驾驶机动车遇到图中这种情况时，应当怎样做？") + QString::number(i),
+             QStringLiteral("减速慢行，注意观察"), picture});
+    }
+    env.makeBank(qs);
+    {
+        SettingsStore s;
+        s.write(QStringLiteral("xxx"), QStringLiteral("1"));
+        s.write(QStringLiteral("voice"), QStringLiteral("0"));
+        s.write(QStringLiteral("guageword"), QStringLiteral("2"));
+    }
+    SettingsStore store;
+    FrmShow w(store, {});
+    w.Form_Load();
+    w.show();
+    for (auto _ : state) w.Timer6_Timer();
+    if (kind != Kind::None && !w.picture()->shown()) state.SkipWithError("no picture shown");
+    state.counters["picture_bytes"] = double(bytes) / qs.size();
+    state.counters["picture_height"] = w.picture()->pictureSize().height();
+}
+}  // namespace
+
+static void BM_PictureTickJpeg60k(benchmark::State& s) {
+    tick(s, Kind::Jpeg);
+}
+static void BM_PictureTickJpeg60k_Floor(benchmark::State& s) {
+    tick(s, Kind::None);
+}
+static void BM_PictureTickSvgSign(benchmark::State& s) {
+    tick(s, Kind::Svg);
+}
+static void BM_PictureTickSvgSign_Floor(benchmark::State& s) {
+    tick(s, Kind::None);
+}
+BENCHMARK(BM_PictureTickJpeg60k)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PictureTickJpeg60k_Floor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PictureTickSvgSign)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PictureTickSvgSign_Floor)->Unit(benchmark::kMillisecond);
