@@ -59,6 +59,11 @@ public:
 
     bool editing() const { return pending_ != Pending::None; }
 
+    // Drops the current record from the set only, leaving the file alone: for
+    // a set read into memory whose record was deleted through another
+    // connection. Afterwards there is none until the set moves, as after Delete.
+    void forgetCurrent();
+
 private:
     RecordSet() = default;
     enum class Pending { None, Adding, Editing };
