@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 
 #include "platform/logging.h"
@@ -29,6 +30,10 @@ MessageBox::Hook& hook() {
     static MessageBox::Hook h;
     return h;
 }
+MessageBox::AnswerHook& answerHook() {
+    static MessageBox::AnswerHook h;
+    return h;
+}
 MessageBox::ColourHook& colourHook() {
     static MessageBox::ColourHook h;
     return h;
@@ -41,6 +46,7 @@ QString MessageBox::title() {
 }
 
 void MessageBox::setHook(Hook h) { hook() = std::move(h); }
+void MessageBox::setAnswerHook(AnswerHook h) { answerHook() = std::move(h); }
 void MessageBox::setColourHook(ColourHook h) { colourHook() = std::move(h); }
 
 void MessageBox::show(QWidget* parent, Icon icon, const QString& text) {
@@ -65,6 +71,32 @@ void MessageBox::show(QWidget* parent, Icon icon, const QString& text) {
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+bool MessageBox::ask(QWidget* parent, const QString& text) {
+    qCInfo(lcUi).noquote() << "question:" << text;
+    const Shown shown{Icon::Warning, text, title()};
+    if (hook() || answerHook()) {
+        if (hook()) hook()(shown);
+        const bool yes = answerHook() ? answerHook()(shown) : true;
+        qCInfo(lcUi).noquote() << "answer:" << (yes ? "yes" : "no");
+        return yes;
+    }
+    const bool ownerShown = parent && parent->isVisible();
+    QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    ScreenCentredBox box(ownerShown ? parent : nullptr, ownerShown ? nullptr : screen);
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(shown.title);
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    // Explicit Chinese captions: the translated ones need Qt's translations loaded.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+    // A slip of the keyboard (Enter, Space) must not delete anything.
+    box.setDefaultButton(QMessageBox::No);
+    const bool yes = box.exec() == QMessageBox::Yes;
+    qCInfo(lcUi).noquote() << "answer:" << (yes ? "yes" : "no");
+    return yes;
 }
 
 std::optional<QColor> MessageBox::chooseColour(QWidget* parent) {

@@ -22,6 +22,13 @@ public:
     static void show(QWidget* parent, Icon icon, const QString& text);
     static void setHook(Hook hook);
 
+    // A question with the buttons Yes and No ("是" / "否"); true for Yes. Under
+    // a test hook the message is recorded as any other and the answer hook
+    // answers it (Yes when none is set).
+    using AnswerHook = std::function<bool(const Shown&)>;
+    static bool ask(QWidget* parent, const QString& text);
+    static void setAnswerHook(AnswerHook hook);
+
     // The common colour dialog: sixteen custom colours that start black every
     // time, no preselected colour. Empty when the user cancels.
     using ColourHook = std::function<std::optional<QColor>()>;

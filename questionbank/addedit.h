@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QVariantMap>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -106,4 +107,16 @@ private:
     QListWidget* List1_ = nullptr;
     QToolButton *cmdGFirst_ = nullptr, *cmdPrev_ = nullptr, *cmdNext_ = nullptr, *cmdGLast_ = nullptr,
                 *cmdGAdd_ = nullptr;
+    // ---- changes made from outside the form -------------------------------
+    // While the form holds its file for exclusive use, another part of the
+    // program (the display's keys) changes the list through it, so that the
+    // list shows the change. What the user is typing stays in the boxes.
+public:
+    // Appends a record with these fields (by column name) to the set and its
+    // question to the list. Throws DbError, 3022 for a question already there;
+    // then nothing changes.
+    void addFromOutside(const QVariantMap& fields);
+    // Removes the record with this index if it still holds this question;
+    // false when no record does. Throws DbError; then nothing changes.
+    bool removeFromOutside(qint64 index, const QString& english);
 };

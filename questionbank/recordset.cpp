@@ -339,3 +339,11 @@ void RecordSet::Delete() {
         throw DbError::fromSqlite(e, file_);
     }
 }
+
+void RecordSet::forgetCurrent() {
+    if (!hasCurrent()) throw DbError::make(DbError::NoCurrentRecord, file_);
+    rows_.erase(rows_.begin() + pos_);
+    pending_ = Pending::None;
+    buffer_.clear();
+    deleted_ = true;
+}

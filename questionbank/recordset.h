@@ -80,6 +80,10 @@ public:
     // The pending Update stores a picture in a file without the column, so
     // it adds the column (the file's layout changes).
     bool updateAddsPictureColumn() const;
+    // Drops the current record from the set only, leaving the file alone: for
+    // a set read into memory whose record was deleted through another
+    // connection. Afterwards there is none until the set moves, as after Delete.
+    void forgetCurrent();
 
 private:
     RecordSet() = default;

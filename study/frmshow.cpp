@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 #include "platform/datafolder.h"
 #include "platform/logging.h"
@@ -21,6 +22,7 @@
 #include "platform/settingsstore.h"
 #include "platform/twips.h"
 #include "questionbank/recordset.h"
+#include "study/feedbacknote.h"
 #include "study/form4.h"
 #include "study/module1.h"
 #include "study/questionpicture.h"
@@ -82,6 +84,11 @@ FrmShow::FrmShow(SettingsStore& store, SpeechMaker speech, QWidget* parent)
 
     Timer6_.setObjectName(QStringLiteral("Timer6"));
     connect(&Timer6_, &QTimer::timeout, this, &FrmShow::Timer6_Timer);
+    revealTimer_.setSingleShot(true);
+    connect(&revealTimer_, &QTimer::timeout, this, &FrmShow::revealAnswer);
+    // Keys reach the window once it is clicked, as with any window.
+    setFocusPolicy(Qt::StrongFocus);
+    note_ = std::make_unique<FeedbackNote>(this);
 
     // The designed look, before any setting is applied.
     QPalette pal = palette();
@@ -163,7 +170,8 @@ void FrmShow::frmForm_reload() {
     Timer6_.setInterval(settings_.ctimeword * 1000);
     openRecordSet();
     Timer6_.start();
-    tickWaiting_ = false;
+    stepDue_ = 0;
+    stepDueByKey_ = false;
     speechSilenced_ = false;
     // A voice still speaking the previous record is left to finish: the
     // engine changes no voice while it speaks, and the next spoken tick
@@ -182,6 +190,13 @@ void FrmShow::showCurrentRecord() {
     const bool has = rs && rs->hasCurrent();
     YinPiaoLbl_->setText(has ? rs->text(QStringLiteral("English")) : QString());
     EnglishWordLbl_->setText(has ? rs->text(QStringLiteral("Chinese")) : QString());
+    // Every new record starts its own step: a reveal or an answer's speech
+    // left from the previous one no longer applies.
+    revealTimer_.stop();
+    answerToSpeak_.clear();
+    answerSpeechDue_ = false;
+    answerHidden_ = has && settings_.delayword == 1;
+    if (answerHidden_) revealTimer_.start(settings_.ctimeword * 500);
     if (has)
         qCInfo(lcDisplay).noquote() << "record" << rs->AbsolutePosition() + 1 << "of" << rs->RecordCount()
                                     << ":" << YinPiaoLbl_->text();
@@ -193,7 +208,8 @@ void FrmShow::showCurrentRecord() {
 
 void FrmShow::YinPiaoLbl_Change() {
     const RecordSet* rs = Data1_.Recordset();
-    LB_->setText(rs && rs->hasCurrent() ? displayText(YinPiaoLbl_->text(), EnglishWordLbl_->text())
+    LB_->setText(rs && rs->hasCurrent() ? displayText(YinPiaoLbl_->text(),
+                                                      answerHidden_ ? QString() : EnglishWordLbl_->text())
                                         : QString());
     LB_->repaint();
     AdjustSize();
@@ -257,30 +273,83 @@ void FrmShow::renewVoice() {
 
 void FrmShow::Timer6_Timer() {
     if (speaking_) {
-        tickWaiting_ = true;
+        // A step a key asked for stands; ticks do not pile up behind it.
+        if (stepDue_ == 0) {
+            stepDue_ = 1;
+            stepDueByKey_ = false;
+        }
         return;
     }
+    step(1, false);
+}
+
+void FrmShow::stepByKey(int direction) {
+    qCInfo(lcDisplay) << "step by key" << direction;
+    if (speaking_) {
+        // Like a tick: it waits for the end of the speech, then runs at once.
+        stepDue_ = direction;
+        stepDueByKey_ = true;
+        return;
+    }
+    step(direction, true);
+}
+
+void FrmShow::step(int direction, bool byKey) {
     RecordSet* rs = Data1_.Recordset();
     if (!rs || rs->RecordCount() == 0) return;  // nothing to show: the display stays empty
-    if (rs->atEOF()) {
-        rs->MoveFirst();
+    // A step asked for by a key starts the interval again from here.
+    if (byKey && Timer6_.isActive()) Timer6_.start();
+    if (direction >= 0) {
+        if (rs->atEOF()) {
+            rs->MoveFirst();
+        } else {
+            rs->MoveNext();
+            if (rs->atEOF()) rs->MoveFirst();
+        }
+    } else if (rs->atBOF()) {
+        rs->MoveLast();
     } else {
-        rs->MoveNext();
-        if (rs->atEOF()) rs->MoveFirst();
+        rs->MovePrevious();
+        if (rs->atBOF()) rs->MoveLast();
     }
     showCurrentRecord();
     const QString answer = EnglishWordLbl_->text();
     const QString question = YinPiaoLbl_->text();
     // From here on nothing may stop the cycle: speech failures are ignored.
-    if (settings_.voice != 1 || speechSilenced_) return;
+    if (!speechAllowed()) return;
     renewVoice();
     if (voice_) speakShownRecord(question, answer);
 }
 
+bool FrmShow::speechAllowed() const { return settings_.voice == 1 && !speechSilenced_; }
+
 void FrmShow::speakShownRecord(const QString& question, const QString& answer) {
-    // The marker between question and answer is never spoken.
+    // The marker between question and answer is never spoken. A hidden
+    // answer is spoken when it is shown.
     QStringList texts{question};
-    if (settings_.isnoSpeak == 1) texts << answer;
+    if (settings_.isnoSpeak == 1) {
+        if (answerHidden_) answerToSpeak_ = answer;
+        else texts << answer;
+    }
+    speakTexts(texts);
+}
+
+void FrmShow::revealAnswer() {
+    if (!answerHidden_) return;
+    answerHidden_ = false;
+    qCInfo(lcDisplay) << "answer shown";
+    YinPiaoLbl_Change();
+    if (answerToSpeak_.isEmpty()) return;
+    // The question is still being spoken: the answer follows it.
+    if (speaking_) {
+        answerSpeechDue_ = true;
+        return;
+    }
+    const QString answer = std::exchange(answerToSpeak_, QString());
+    if (speechAllowed() && voice_) speakTexts({answer});
+}
+
+void FrmShow::speakTexts(const QStringList& texts) {
     for (const QString& t : texts) qCInfo(lcSpeech).noquote() << "speak" << t;
     const int request = ++speechRequest_;
     speaking_ = true;
@@ -298,9 +367,16 @@ void FrmShow::speechEnded(int request, bool played) {
         speechSilenced_ = true;
         qCInfo(lcSpeech) << "speech failed (no sound device?); silent until the next reload";
     }
-    if (tickWaiting_) {
-        tickWaiting_ = false;
-        Timer6_Timer();
+    if (answerSpeechDue_) {
+        answerSpeechDue_ = false;
+        const QString answer = std::exchange(answerToSpeak_, QString());
+        if (speechAllowed() && voice_) speakTexts({answer});
+        if (speaking_) return;  // a step due meanwhile waits for the answer too
+    }
+    if (stepDue_ != 0) {
+        const int direction = std::exchange(stepDue_, 0);
+        const bool byKey = std::exchange(stepDueByKey_, false);
+        step(direction, byKey);
     }
 }
 
@@ -330,17 +406,30 @@ bool FrmShow::eventFilter(QObject* o, QEvent* e) {
 void FrmShow::Form_MouseDown(int button, int, int, int) {
     if (button == 2) mnumain_->popup(QCursor::pos());
     if (button == 1) {
-        // The window system drags the window; without one we follow the mouse.
-        QWindow* w = windowHandle();
-        manualDrag_ = !(w && w->startSystemMove());
+        // The drag begins with the first move of the held button. Begun at
+        // the press, a plain click (to give the window the keys) left the
+        // window manager moving the window, taking every key, until the next
+        // click.
+        moveOnMotion_ = true;
+        manualDrag_ = false;
     }
 }
 
 void FrmShow::mouseMoveEvent(QMouseEvent* e) {
-    if (manualDrag_ && (e->buttons() & Qt::LeftButton)) move(e->globalPosition().toPoint() - dragOffset_);
+    if (!(e->buttons() & Qt::LeftButton)) return;
+    if (moveOnMotion_) {
+        moveOnMotion_ = false;
+        // The window system drags the window; without one we follow the mouse.
+        QWindow* w = windowHandle();
+        manualDrag_ = !(w && w->startSystemMove());
+    }
+    if (manualDrag_) move(e->globalPosition().toPoint() - dragOffset_);
 }
 
-void FrmShow::mouseReleaseEvent(QMouseEvent*) { manualDrag_ = false; }
+void FrmShow::mouseReleaseEvent(QMouseEvent*) {
+    moveOnMotion_ = false;
+    manualDrag_ = false;
+}
 
 void FrmShow::mnustop_Click() {
     // Decided by the caption alone, not by the timer.
@@ -351,7 +440,7 @@ void FrmShow::mnustop_Click() {
         if (!Timer6_.isActive()) Timer6_.start();
     } else {
         Timer6_.stop();
-        tickWaiting_ = false;  // a stopped timer has no tick due
+        if (!stepDueByKey_) stepDue_ = 0;  // a stopped timer has no tick due
         mnustop_->setText(QStringLiteral("继续(&C)"));
     }
 }
@@ -393,7 +482,9 @@ void FrmShow::closeEvent(QCloseEvent* e) {
 
 void FrmShow::endProcess() {
     Timer6_.stop();
-    tickWaiting_ = false;
+    revealTimer_.stop();
+    stepDue_ = 0;
+    note_->hide();
     if (speaking_ && voice_) voice_->cancel();
     speaking_ = false;
     ++speechRequest_;

@@ -15,6 +15,9 @@ class QMenu;
 class QuestionPicture;
 class QAction;
 class SettingsStore;
+class FeedbackNote;
+class PersonalList;
+class addedit;
 
 // Study's main window: one small plain window that shows one question with
 // its answer after another and reaches every command through a pop-up menu.
@@ -51,6 +54,20 @@ public:
     void setEditorOpener(WindowOpener f) { openEditor_ = std::move(f); }
     // What "end the process at once" does; tests replace it.
     void setTerminator(std::function<void()> f) { terminate_ = std::move(f); }
+    // Finds Study's personal-list editor when it is open: changes to the
+    // personal list then go through it.
+    void setEditorFinder(std::function<addedit*()> f) { editorFinder_ = std::move(f); }
+
+    // Keys of the display window, beyond the menu.
+    void addShownToPersonalList();       // J
+    void removeShownFromPersonalList();  // K, Delete
+    void stepByKey(int direction);       // Right +1, Left -1
+    void toggleAnswersAfterPause();      // H
+    bool answerHidden() const { return answerHidden_; }
+    QTimer* revealTimer() { return &revealTimer_; }
+    FeedbackNote* note() const { return note_.get(); }
+    // Whether the display shows the personal list itself (not the fallback).
+    bool showingPersonalList() const;
 
     // Handlers, named by control and event.
     void Timer6_Timer();
@@ -74,6 +91,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
@@ -82,7 +100,12 @@ private:
     void openRecordSet();
     void showCurrentRecord();
     void renewVoice();
+    void step(int direction, bool byKey);
     void speakShownRecord(const QString& question, const QString& answer);
+    void speakTexts(const QStringList& texts);
+    void revealAnswer();
+    bool speechAllowed() const;
+    void tell(const QString& text, int ms);
     void speechEnded(int request, bool played);
     void applyWindowSettings();
     void endProcess();
@@ -104,7 +127,19 @@ private:
     // meanwhile waits for its end and then runs at once; further ones are not
     // queued, as with a coalescing platform timer.
     bool speaking_ = false;
-    bool tickWaiting_ = false;
+    // A step that fell due meanwhile: its direction (0 none) and whether a key
+    // asked for it (the step then starts the interval again).
+    int stepDue_ = 0;
+    bool stepDueByKey_ = false;
+    // Answers after half a step (delayword): the answer is hidden until the
+    // reveal timer fires; its speech, if any, waits for the question's.
+    bool answerHidden_ = false;
+    QTimer revealTimer_;
+    QString answerToSpeak_;
+    bool answerSpeechDue_ = false;
+    std::unique_ptr<FeedbackNote> note_;
+    std::function<addedit*()> editorFinder_;
+    bool changingList_ = false;  // a J or K is in hand (its question may be open)
     int speechRequest_ = 0;  // tells a late notice of an abandoned request apart
     // After a failure (no sound device) the display stays silent until the
     // next reload, so the engine's complaints are not repeated every tick.
@@ -113,4 +148,5 @@ private:
     std::function<void()> terminate_;
     QPoint dragOffset_;
     bool manualDrag_ = false;
+    bool moveOnMotion_ = false;  // the left button is down: a move drags the window
 };

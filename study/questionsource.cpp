@@ -20,6 +20,13 @@ void openPersonalList(const QString& folder, DataControl& data) {
 }
 }  // namespace
 
+void selectEmptyListFallback(const QString& folder, DataControl& data, QWidget* parent) {
+    MessageBox::show(parent, MessageBox::Icon::None, QStringLiteral("Error:New Words book is empty."));
+    data.DatabaseName = inFolder(folder, Queries::kBankFile);
+    data.Connect = Queries::kBankConnect;
+    data.RecordSource = Queries::displayWeatherFallback();
+}
+
 bool selectSource(const SettingsRecord& s, const QString& folder, DataControl& data, QWidget* parent) {
     if (s.guageword >= 10) {
         int count = 0;
@@ -37,10 +44,7 @@ bool selectSource(const SettingsRecord& s, const QString& folder, DataControl& d
             openPersonalList(folder, data);
             return true;
         }
-        MessageBox::show(parent, MessageBox::Icon::None, QStringLiteral("Error:New Words book is empty."));
-        data.DatabaseName = inFolder(folder, Queries::kBankFile);
-        data.Connect = Queries::kBankConnect;
-        data.RecordSource = Queries::displayWeatherFallback();
+        selectEmptyListFallback(folder, data, parent);
         return true;
     }
     // A negative filter cannot come from the store (reading falls back to the

@@ -12,3 +12,7 @@ struct SettingsRecord;
 // read; the data source then holds nothing.
 bool selectSource(const SettingsRecord& settings, const QString& programFolder, DataControl& data,
                   QWidget* messageParent);
+
+// What source selection does for an empty personal list: the message
+// "Error:New Words book is empty.", then the bank's 'Weather' category.
+void selectEmptyListFallback(const QString& programFolder, DataControl& data, QWidget* messageParent);

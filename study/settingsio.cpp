@@ -92,6 +92,8 @@ SettingsRecord read(const SettingsStore& s, const Design& d) {
     r.isnoSpeak = whole(s, "isnoSpeak", 0, 1, 0);
     r.Spdtimes = whole(s, "Spdtimes", lo16, hi16, 90);
     r.FontSizeNumber = whole(s, "FontSizeNumber", 8, 55, 12);
+    // Absent (never switched) or anything but 0 and 1 means off.
+    r.delayword = whole(s, "delayword", 0, 1, 0);
     qCInfo(lcSettings).noquote() << QStringLiteral(
         "in effect: ctimeword=%1 ssaveword=%2 guageword=%3 markword=%4 voice=%5 winleftword=%6 "
         "ontopword=%7 txtColor=%8 formColor=%9 isnoSpeak=%10 Spdtimes=%11 FontSizeNumber=%12")
@@ -99,6 +101,7 @@ SettingsRecord read(const SettingsStore& s, const Design& d) {
                                         .arg(r.voice).arg(r.winleftword).arg(r.ontopword)
                                         .arg(realText(r.txtColor), realText(r.formColor))
                                         .arg(r.isnoSpeak).arg(r.Spdtimes).arg(r.FontSizeNumber);
+    qCInfo(lcSettings).noquote() << QStringLiteral("answers after half a step: delayword=%1").arg(r.delayword);
     return r;
 }
 

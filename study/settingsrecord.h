@@ -20,6 +20,9 @@ struct SettingsRecord {
     qint16 FontSizeNumber = 12;
     double txtColor = 0;
     double formColor = 0;
+    // 1: each step shows the answer only after half the step. Not one of the
+    // seeded or saved keys: written only when the learner switches it (key H).
+    qint16 delayword = 0;
     QString xxx;
     QString agent;
 };

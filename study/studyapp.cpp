@@ -9,6 +9,7 @@ StudyApp::StudyApp(SettingsStore& store, FrmShow::SpeechMaker speech)
     : frm_(std::make_unique<FrmShow>(store, std::move(speech))) {
     frm_->setOptionsOpener([](FrmShow& main) { Form3::showModal(main); });
     frm_->setEditorOpener([this](FrmShow&) { showEditor(); });
+    frm_->setEditorFinder([this]() -> addedit* { return editor(); });
 }
 
 StudyApp::~StudyApp() { delete editor_; }

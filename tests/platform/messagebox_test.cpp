@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
@@ -63,4 +65,33 @@ TEST(MessageBox, ShownOwnerKeepsItsBoxOverIt) {
     const QRect box = shownBoxGeometry(&owner);
     ASSERT_TRUE(box.isValid()) << "no modal box appeared";
     EXPECT_TRUE(owner.frameGeometry().contains(box.center()));
+}
+
+TEST(MessageBox, QuestionIsRecordedAndAnswered) {
+    std::vector<MessageBox::Shown> seen;
+    MessageBox::setHook([&](const MessageBox::Shown& s) { seen.push_back(s); });
+    EXPECT_TRUE(MessageBox::ask(nullptr, QStringLiteral("删除吗？"))) << "Yes when no answer hook is set";
+    MessageBox::setAnswerHook([](const MessageBox::Shown& s) { return s.text != QStringLiteral("删除吗？"); });
+    EXPECT_FALSE(MessageBox::ask(nullptr, QStringLiteral("删除吗？")));
+    MessageBox::setAnswerHook({});
+    MessageBox::setHook({});
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].text, "删除吗？");
+}
+
+TEST(MessageBox, RealQuestionHasChineseButtonsAndNoAsDefault) {
+    QObject guard;
+    QStringList captions;
+    bool defaultIsNo = false;
+    QTimer::singleShot(0, &guard, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        for (QAbstractButton* b : box->buttons()) captions << b->text();
+        defaultIsNo = box->defaultButton() == box->button(QMessageBox::No);
+        box->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_TRUE(MessageBox::ask(nullptr, QStringLiteral("删除吗？")));
+    captions.sort();
+    EXPECT_EQ(captions, QStringList({"否(&N)", "是(&Y)"}));
+    EXPECT_TRUE(defaultIsNo) << "Enter must not delete";
 }

@@ -1,0 +1,154 @@
+// The display window's keys, beyond the menu: the personal list in one key,
+// a step forward and back, pause, help, and answers after half a step.
+#include <QFileInfo>
+#include <QKeyEvent>
+
+#include "platform/datafolder.h"
+#include "platform/logging.h"
+#include "platform/messagebox.h"
+#include "platform/settingsstore.h"
+#include "questionbank/queries.h"
+#include "questionbank/recordset.h"
+#include "study/feedbacknote.h"
+#include "study/frmshow.h"
+#include "study/personallist.h"
+#include "study/questionsource.h"
+
+namespace {
+const QString kIndex = QStringLiteral("index");
+const QString kEnglish = QStringLiteral("English");
+}  // namespace
+
+void FrmShow::keyPressEvent(QKeyEvent* e) {
+    // Shortcuts with Ctrl, Alt or the system key belong to others.
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    // Holding a key down steps on; it does not add, ask or switch again and again.
+    const bool again = e->isAutoRepeat();
+    switch (e->key()) {
+        case Qt::Key_J:
+            if (!again) addShownToPersonalList();
+            break;
+        case Qt::Key_K:
+        case Qt::Key_Delete:
+            if (!again) removeShownFromPersonalList();
+            break;
+        case Qt::Key_Space:
+            if (!again) {
+                mnustop_Click();
+                tell(Timer6_.isActive() ? QStringLiteral("继续") : QStringLiteral("已暂停"),
+                     FeedbackNote::kShortMs);
+            }
+            break;
+        case Qt::Key_Right:
+            stepByKey(1);
+            break;
+        case Qt::Key_Left:
+            stepByKey(-1);
+            break;
+        case Qt::Key_F1:
+            if (!again) mnuhelp_Click();
+            break;
+        case Qt::Key_H:
+            if (!again) toggleAnswersAfterPause();
+            break;
+        default:
+            QWidget::keyPressEvent(e);
+            return;
+    }
+    e->accept();
+}
+
+void FrmShow::tell(const QString& text, int ms) {
+    note_->say(text, ms);
+}
+
+bool FrmShow::showingPersonalList() const {
+    return settings_.guageword >= 10 &&
+           QFileInfo(Data1_.DatabaseName).fileName() == Queries::kPersonalFile;
+}
+
+void FrmShow::addShownToPersonalList() {
+    if (changingList_) return;
+    RecordSet* rs = Data1_.Recordset();
+    if (!rs || !rs->hasCurrent()) {
+        tell(QStringLiteral("没有可以加入的题目"), FeedbackNote::kShortMs);
+        return;
+    }
+    changingList_ = true;
+    const auto r =
+        PersonalList(DataFolder::path(), editorFinder_).add(PersonalList::questionOf(*rs));
+    changingList_ = false;
+    tell(r.text, r.outcome == PersonalList::Outcome::Failed ? FeedbackNote::kLongMs
+                                                            : FeedbackNote::kShortMs);
+}
+
+void FrmShow::removeShownFromPersonalList() {
+    if (changingList_) return;
+    if (!showingPersonalList()) {
+        tell(QStringLiteral("显示生词本时才能删除题目"), FeedbackNote::kShortMs);
+        return;
+    }
+    const RecordSet* shown = Data1_.Recordset();
+    if (!shown || !shown->hasCurrent()) {
+        tell(QStringLiteral("没有可以删除的题目"), FeedbackNote::kShortMs);
+        return;
+    }
+    // The question asked about is the one deleted, even if the display moves
+    // on while the question is open.
+    const qint64 index = shown->field(kIndex).toLongLong();
+    const QString english = shown->text(kEnglish);
+    changingList_ = true;
+    const bool yes =
+        MessageBox::ask(this, QStringLiteral("从生词本中删除这道题吗？\n\n") + english);
+    const auto r = yes ? PersonalList(DataFolder::path(), editorFinder_).remove(index, english)
+                       : PersonalList::Result{PersonalList::Outcome::NotThere, QString()};
+    changingList_ = false;
+    if (!yes) return;
+    tell(r.text, r.outcome == PersonalList::Outcome::Failed ? FeedbackNote::kLongMs
+                                                            : FeedbackNote::kShortMs);
+    if (r.outcome != PersonalList::Outcome::Removed) return;
+
+    // The display's copy loses the record too (the file may be held by the
+    // editor, so it is not read again) and goes on with the next one.
+    RecordSet* rs = Data1_.Recordset();
+    if (!rs || !showingPersonalList()) return;  // a reload meanwhile chose another source
+    const QString before = rs->Bookmark();
+    bool found = false;
+    for (rs->MoveFirst(); !rs->atEOF(); rs->MoveNext()) {
+        if (rs->field(kIndex).toLongLong() == index) {
+            found = true;
+            break;
+        }
+    }
+    if (!found) {
+        if (!before.isEmpty()) rs->setBookmark(before);
+        return;
+    }
+    rs->forgetCurrent();
+    if (rs->RecordCount() == 0) {
+        // An emptied list is shown as an empty list is at reload.
+        selectEmptyListFallback(DataFolder::path(), Data1_, this);
+        openRecordSet();
+        return;
+    }
+    stepByKey(1);
+}
+
+void FrmShow::toggleAnswersAfterPause() {
+    settings_.delayword = settings_.delayword == 1 ? 0 : 1;
+    store_.write(QStringLiteral("delayword"), QString::number(settings_.delayword));
+    if (settings_.delayword == 0 && answerHidden_) {
+        // Switched off while an answer waits: it is shown now, unspoken.
+        revealTimer_.stop();
+        answerToSpeak_.clear();
+        answerSpeechDue_ = false;
+        answerHidden_ = false;
+        YinPiaoLbl_Change();
+    }
+    tell(settings_.delayword == 1 ? QStringLiteral("稍后显示答案：开")
+                                  : QStringLiteral("稍后显示答案：关"),
+         FeedbackNote::kShortMs);
+}

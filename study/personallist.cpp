@@ -1,0 +1,143 @@
+#include "study/personallist.h"
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
+
+#include "platform/logging.h"
+#include "questionbank/addedit.h"
+#include "questionbank/database.h"
+#include "questionbank/picturecolumn.h"
+#include "questionbank/dberror.h"
+#include "questionbank/queries.h"
+#include "questionbank/recordset.h"
+
+namespace {
+const QString kEnglish = QStringLiteral("English");
+const QString kPicture = QStringLiteral("picture");
+
+QString failed(const DbError& e) {
+    qCInfo(lcDb).noquote() << "personal list unchanged:" << e.number() << e.message();
+    return e.message() + QStringLiteral("\n生词本没有改动。");
+}
+
+// Only the fields the target table has: a list without a picture column
+// still takes the question and its answer.
+QVariantMap fitting(const QVariantMap& question, const QStringList& columns) {
+    QVariantMap out;
+    for (auto it = question.cbegin(); it != question.cend(); ++it)
+        for (const QString& c : columns)
+            if (c.compare(it.key(), Qt::CaseInsensitive) == 0) out.insert(c, it.value());
+    return out;
+}
+
+QStringList columnsOf(SQLite::Database& db) {
+    QStringList out;
+    SQLite::Statement st(db, "PRAGMA table_info(Word)");
+    while (st.executeStep()) out << QString::fromUtf8(st.getColumn(1).getText());
+    return out;
+}
+
+QString quoted(const QString& name) {
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+}  // namespace
+
+PersonalList::PersonalList(QString dataFolder, EditorFinder editor)
+    : folder_(std::move(dataFolder)), editor_(std::move(editor)) {}
+
+QString PersonalList::path() const {
+    return folder_.endsWith(QLatin1Char('/')) ? folder_ + Queries::kPersonalFile
+                                              : folder_ + QLatin1Char('/') + Queries::kPersonalFile;
+}
+
+QVariantMap PersonalList::questionOf(RecordSet& shown) {
+    QVariantMap q;
+    q.insert(kEnglish, shown.text(kEnglish));
+    q.insert(QStringLiteral("Chinese"), shown.text(QStringLiteral("Chinese")));
+    // The picture of a bank question, where the bank has one, goes with it.
+    // One that cannot be read is left behind: the question still goes in.
+    QString error;
+    const QByteArray picture = shown.picture(&error);
+    if (!picture.isEmpty()) q.insert(kPicture, picture);
+    else if (!error.isEmpty()) qCInfo(lcDb).noquote() << "picture not copied:" << error;
+    return q;
+}
+
+PersonalList::Result PersonalList::add(const QVariantMap& question) {
+    const QString english = question.value(kEnglish).toString();
+    try {
+        if (addedit* editor = editor_ ? editor_() : nullptr; editor && editor->recordset()) {
+            QStringList columns = editor->recordset()->columns();
+            columns << kPicture;  // the editor adds the column when it stores a picture
+            editor->addFromOutside(fitting(question, columns));
+        } else {
+            auto db = Database::open(path(), {.exclusive = true, .readOnly = false});
+            try {
+                SQLite::Transaction tx(db->sqlite());
+                QStringList columns = columnsOf(db->sqlite());
+                if (question.contains(kPicture) && !PictureColumn::exists(db->sqlite())) {
+                    PictureColumn::add(db->sqlite());  // undone with the transaction
+                    columns << kPicture;
+                }
+                const QVariantMap fields = fitting(question, columns);
+                QStringList names, marks;
+                for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+                    names << quoted(it.key());
+                    marks << QStringLiteral("?");
+                }
+                SQLite::Statement st(
+                    db->sqlite(),
+                    QStringLiteral("INSERT INTO Word (%1) VALUES (%2)")
+                        .arg(names.join(QLatin1String(", ")), marks.join(QLatin1String(", ")))
+                        .toStdString());
+                int i = 1;
+                for (const QVariant& v : fields) {
+                    if (v.typeId() == QMetaType::QByteArray) {
+                        const QByteArray bytes = v.toByteArray();
+                        st.bind(i++, bytes.constData(), int(bytes.size()));
+                    } else {
+                        st.bind(i++, v.toString().toStdString());
+                    }
+                }
+                st.exec();
+                tx.commit();
+            } catch (const SQLite::Exception& e) {
+                throw DbError::fromSqlite(e, db->path());
+            }
+        }
+    } catch (const DbError& e) {
+        if (e.number() == DbError::DuplicateKey) {
+            qCInfo(lcDb).noquote() << "personal list already holds" << english;
+            return {Outcome::AlreadyThere, QStringLiteral("已在生词本中")};
+        }
+        return {Outcome::Failed, failed(e)};
+    }
+    qCInfo(lcDb).noquote() << "personal list: added" << english;
+    return {Outcome::Added, QStringLiteral("已加入")};
+}
+
+PersonalList::Result PersonalList::remove(qint64 index, const QString& english) {
+    bool removed = false;
+    try {
+        if (addedit* editor = editor_ ? editor_() : nullptr; editor && editor->recordset()) {
+            removed = editor->removeFromOutside(index, english);
+        } else {
+            auto db = Database::open(path(), {.exclusive = true, .readOnly = false});
+            try {
+                SQLite::Statement st(db->sqlite(),
+                                     "DELETE FROM Word WHERE \"index\" = ? AND English = ?");
+                st.bind(1, static_cast<int64_t>(index));
+                st.bind(2, english.toStdString());
+                removed = st.exec() > 0;
+            } catch (const SQLite::Exception& e) {
+                throw DbError::fromSqlite(e, db->path());
+            }
+        }
+    } catch (const DbError& e) {
+        return {Outcome::Failed, failed(e)};
+    }
+    if (!removed) return {Outcome::NotThere, QStringLiteral("生词本中已经没有这道题")};
+    qCInfo(lcDb).noquote() << "personal list: removed" << index << english;
+    return {Outcome::Removed, QStringLiteral("已从生词本删除")};
+}

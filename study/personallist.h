@@ -1,0 +1,39 @@
+#pragma once
+#include <QString>
+#include <QVariantMap>
+#include <functional>
+
+class addedit;
+class RecordSet;
+
+// The learner's personal list word.ocx as the display's keys change it: one
+// question added, one removed. While Study's own editor is open it holds the
+// file for exclusive use, so the change then goes through the editor, whose
+// list shows it; otherwise the file is opened for exclusive use like the
+// editor does, for this one change. A file that cannot be written is left
+// exactly as it was.
+class PersonalList {
+public:
+    enum class Outcome { Added, AlreadyThere, Removed, NotThere, Failed };
+    struct Result {
+        Outcome outcome;
+        QString text;  // what the display tells the learner, in Chinese
+    };
+    using EditorFinder = std::function<addedit*()>;
+
+    PersonalList(QString dataFolder, EditorFinder editor);
+
+    // The fields of the shown record that go into the personal list, by name.
+    // This is the one place that decides what is copied; a picture goes along
+    // where the shown record has one.
+    static QVariantMap questionOf(RecordSet& shown);
+
+    Result add(const QVariantMap& question);
+    // Removes the record with this index if it still holds this question.
+    Result remove(qint64 index, const QString& english);
+
+private:
+    QString path() const;
+    QString folder_;
+    EditorFinder editor_;
+};
