@@ -4,6 +4,7 @@
 #include "manager/bankbackup.h"
 #include "platform/commandline.h"
 #include "platform/datafolder.h"
+#include "platform/qttranslations.h"
 #include "questionbank/addedit.h"
 
 int main(int argc, char** argv) {
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
     // Wayland compositors and task bars match the window to its menu entry and icon by this.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Manager"));
+    QtTranslations::install(&app);
 
     addedit form(EditorVariant::manager(), DataFolder::path());
     form.setBeforeFirstWrite(&BankBackup::make);

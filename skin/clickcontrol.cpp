@@ -1,8 +1,43 @@
 #include "skin/clickcontrol.h"
 
+#include <QCursor>
 #include <QMouseEvent>
 
 #include "skin/eventargs.h"
+
+bool ClickControl::over(int X, int Y) const {
+    return X >= 0 && X <= width() && Y >= 0 && Y <= height();
+}
+
+void ClickControl::watchLeaving() {
+    watching_ = true;
+}
+
+void ClickControl::checkLeavingSoon() {
+    watching_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const QPoint p = mapFromGlobal(QCursor::pos());
+            if (watching_ && !over(p.x(), p.y())) pointerLeft();
+        },
+        Qt::QueuedConnection);
+}
+
+void ClickControl::pointerAt(QPoint p) {
+    if (!over(p.x(), p.y())) pointerLeft();
+}
+
+void ClickControl::pointerLeft() {
+    if (!watching_) return;
+    watching_ = false;
+    UserControl_MouseOut();
+}
+
+bool ClickControl::event(QEvent* e) {
+    if (e->type() == QEvent::Leave) pointerLeft();
+    return QWidget::event(e);
+}
 
 void ClickControl::mousePressEvent(QMouseEvent* e) {
     pressedHere_ = e->button() == Qt::LeftButton;
@@ -11,8 +46,10 @@ void ClickControl::mousePressEvent(QMouseEvent* e) {
 }
 
 void ClickControl::mouseMoveEvent(QMouseEvent* e) {
-    UserControl_MouseMove(EventArgs::buttons(e->buttons()), EventArgs::shift(e->modifiers()),
-                          e->position().toPoint().x(), e->position().toPoint().y());
+    const QPoint p = e->position().toPoint();
+    pointerAt(p);
+    UserControl_MouseMove(EventArgs::buttons(e->buttons()), EventArgs::shift(e->modifiers()), p.x(),
+                          p.y());
 }
 
 void ClickControl::mouseReleaseEvent(QMouseEvent* e) {

@@ -2,8 +2,9 @@
 #include <QWidget>
 
 // The mouse handling the skinned buttons share: Qt's mouse events turned
-// into button, shift and position handlers, and one Click for a left press
-// that is released inside the control.
+// into button, shift and position handlers, one Click for a left press that
+// is released inside the control, and one MouseOut when the pointer leaves
+// after it has moved over the control.
 class ClickControl : public QWidget {
 public:
     using QWidget::QWidget;
@@ -13,12 +14,34 @@ protected:
     virtual void UserControl_MouseMove(int Button, int Shift, int X, int Y) = 0;
     virtual void UserControl_MouseUp(int Button, int Shift, int X, int Y) = 0;
     virtual void UserControl_Click() = 0;
+    // The pointer was seen outside the control while the leaving was watched.
+    virtual void UserControl_MouseOut() = 0;
 
+    // From now on the control waits for the pointer to leave it (a move over
+    // the control does this too). The pointer counts as gone when Qt says it
+    // left, or when a move reaches the control from outside its rectangle
+    // (while a button is held the moves follow the pointer everywhere, and
+    // Qt reports the leaving only after the release). Nothing polls.
+    void watchLeaving();
+    // Once the control is shown: the pointer is not over it now (the watch
+    // then ends at once), or the leaving is reported later.
+    void checkLeavingSoon();
+    bool watchingLeaving() const { return watching_; }
+    // A move reached the control at p (its own coordinates); outside it, the
+    // pointer has left.
+    void pointerAt(QPoint p);
+
+    bool event(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    // Over the control counts up to and including its width and height.
+    bool over(int X, int Y) const;
 
 private:
+    void pointerLeft();
+
     bool pressedHere_ = false;
+    bool watching_ = false;
 };

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 #include <QWindow>
 #include <exception>
 
@@ -144,21 +143,11 @@ xp_canvas::xp_canvas(QWidget* parent) : QWidget(parent) {
     for (QWidget* grip : imgresize)
         if (grip) grip->installEventFilter(this);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, &xp_canvas::Timer1_Timer);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(10);
-    connect(Timer2, &QTimer::timeout, this, &xp_canvas::Timer2_Timer);
     connect(qApp, &QApplication::focusChanged, this, &xp_canvas::onFocusChanged);
     trackParent(parentWidget());
 
     skin_active();
     UserControl_Resize();
-    Timer1->start();
-    Timer2->start();
     constructing_ = false;
 }
 
@@ -193,8 +182,6 @@ void xp_canvas::setFixed_Single(bool fixed) {
 }
 
 void xp_canvas::SetFocus() {
-    Timer1->stop();
-    Timer2->stop();
     skin_active();
     UserControl_Resize();
 }
@@ -323,6 +310,7 @@ void xp_canvas::UserControl_Resize() {
 }
 
 void xp_canvas::applyLook(int set) {
+    look_ = set == 0 ? Look::Active : Look::Inactive;
     QLabel* holders[5] = {imgleft, imgright, imgtop, imgtopmax, imgbottom};
     for (int role = 0; role < 5; ++role) holders[role]->setPixmap(skinSets[set][role]->pixmap());
 }
@@ -333,46 +321,36 @@ void xp_canvas::skin_inactive() { applyLook(1); }
 void xp_canvas::onFocusChanged(QWidget* old, QWidget* now) {
     auto inside = [this](QWidget* w) { return w && (w == this || isAncestorOf(w)); };
     const bool wasInside = inside(old), isInside = inside(now);
+    // Focus leaving changes nothing by itself: when the form stops being the
+    // active window, its deactivation follows.
     if (isInside && now == this && old != this) UserControl_GotFocus();
-    else if (isInside && !wasInside) UserControl_EnterFocus();
-    else if (wasInside && !isInside) UserControl_ExitFocus();
+    else if (isInside && !wasInside)
+        UserControl_EnterFocus();
 }
 
 void xp_canvas::UserControl_EnterFocus() {
-    Timer1->stop();
     skin_active();
     UserControl_Resize();
 }
 
 void xp_canvas::UserControl_GotFocus() {
-    Timer1->stop();
-    Timer2->stop();
     skin_active();
     UserControl_Resize();
 }
 
-void xp_canvas::UserControl_ExitFocus() {
-    Timer1->start();
-    Timer2->start();
-}
-
-// With no active window at all the form is not the active one, so the frame
-// goes inactive and waits for the form to come back.
-void xp_canvas::Timer1_Timer() {
-    if (QApplication::activeWindow() != form()) {
-        skin_inactive();
-        UserControl_Resize();
-        Timer1->stop();
-    }
-}
-
-void xp_canvas::Timer2_Timer() {
+// The look of the form's activation as it is now, not as the event that
+// brought us here said: a change that arrives during the layout below runs
+// this again from within it, and its layout is the one that stays. With no
+// active window at all the form is not the active one: inactive.
+void xp_canvas::followActivation() {
     QWidget* f = form();
-    if (f && QApplication::activeWindow() == f) {
+    const Look wanted = f && QApplication::activeWindow() == f ? Look::Active : Look::Inactive;
+    if (wanted == look_) return;
+    if (wanted == Look::Active)
         skin_active();
-        UserControl_Resize();
-        Timer2->stop();
-    }
+    else
+        skin_inactive();
+    UserControl_Resize();
 }
 
 // The system move starts once the pointer really drags, not on the press:
@@ -549,8 +527,27 @@ void xp_canvas::trackParent(QWidget* parent) {
 }
 
 bool xp_canvas::event(QEvent* e) {
-    if (e->type() == QEvent::ParentChange) trackParent(parentWidget());
+    switch (e->type()) {
+        case QEvent::ParentChange:
+            trackParent(parentWidget());
+            break;
+        // The form passes its own activation on to its visible children.
+        case QEvent::WindowActivate:
+        case QEvent::WindowDeactivate:
+            followActivation();
+            break;
+        default:
+            break;
+    }
     return QWidget::event(e);
+}
+
+// A frame being shown (with its form, or on its own) takes the look that
+// matches whether its form is the active window, once the showing is over;
+// from then on the activation events keep it right. A hidden frame hears
+// nothing of them.
+void xp_canvas::showEvent(QShowEvent*) {
+    QMetaObject::invokeMethod(this, &xp_canvas::followActivation, Qt::QueuedConnection);
 }
 
 void xp_canvas::paintEvent(QPaintEvent* e) {

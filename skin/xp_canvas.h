@@ -7,7 +7,6 @@
 #include <array>
 
 class QLabel;
-class QTimer;
 class PictureBox;
 
 // A container that draws a whole window frame (title band, borders, icon,
@@ -67,6 +66,7 @@ signals:
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
@@ -80,9 +80,7 @@ private:
     void UserControl_Resize();
     void UserControl_EnterFocus();
     void UserControl_GotFocus();
-    void UserControl_ExitFocus();
-    void Timer1_Timer();
-    void Timer2_Timer();
+    void followActivation();
     void skin_active();
     void skin_inactive();
     void drag_resize(QWidget* form, QPoint press, QPoint release, int code);
@@ -132,9 +130,13 @@ private:
     QLabel* imgbottom;
     // [0] the active set, [1] the inactive set, in holder order
     std::array<std::array<QLabel*, 5>, 2> skinSets{};
-    QTimer* Timer1;
-    QTimer* Timer2;
 
+    // The pictures the holders show now. The look follows the form's
+    // activation: each change is applied with a full layout, and a change
+    // that comes during a layout's event processing gets its own layout
+    // there, which repaints everything, so the last change always wins.
+    enum class Look { Active, Inactive };
+    Look look_ = Look::Active;
     QImage surface_;
     QPixmap icon_;
     bool fixed_ = false;

@@ -1,12 +1,10 @@
 #include "skin/xpcmdbutton.h"
 
-#include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcutEvent>
-#include <QTimer>
 
 #include "skin/eventargs.h"
 #include "skin/pictureclip.h"
@@ -30,10 +28,6 @@ xpcmdbutton::xpcmdbutton(QWidget* parent) : ClickControl(parent) {
     // its shortcut; the shortcut is turned into a click below.
     lbl->setBuddy(this);
     lbl->installEventFilter(this);
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, &xpcmdbutton::Timer1_Timer);
     pc = new PictureClip(SkinArt::load(QStringLiteral("cmdfaces")), 5, 1, this);
     pc->setObjectName(QStringLiteral("pc"));
     resize(81, 25);
@@ -146,10 +140,8 @@ void xpcmdbutton::UserControl_MouseDown(int Button, int Shift, int X, int Y) {
 }
 
 void xpcmdbutton::UserControl_MouseMove(int Button, int Shift, int X, int Y) {
-    // Mouse moves stop arriving once the pointer has left, so a timer watches
-    // for the leaving.
-    Timer1->start();
-    if (X >= 0 && X <= width() && Y >= 0 && Y <= height()) {
+    if (over(X, Y)) {
+        watchLeaving();
         emit MouseMove(Button, Shift, X, Y);
         PaintFace(Button == 1 ? Pressed : Hover);
     }
@@ -176,16 +168,10 @@ void xpcmdbutton::lbl_MouseUp(int Button, int Shift, int X, int Y) {
 }
 void xpcmdbutton::lbl_Click() { emit Click(); }
 
-void xpcmdbutton::Timer1_Timer() {
-    const QPoint p = mapFromGlobal(QCursor::pos());
-    if (p.x() < 0 || p.y() < 0 || p.x() > width() || p.y() > height()) {
-        Timer1->stop();
-        emit MouseOut();
-        ShowRestFace();
-    }
+void xpcmdbutton::UserControl_MouseOut() {
+    emit MouseOut();
+    ShowRestFace();
 }
-
-
 
 void xpcmdbutton::keyPressEvent(QKeyEvent* e) {
     emit KeyDown(e->key(), EventArgs::shift(e->modifiers()));
@@ -219,6 +205,13 @@ bool xpcmdbutton::eventFilter(QObject* watched, QEvent* e) {
         }
         case QEvent::MouseMove: {
             auto* me = static_cast<QMouseEvent*>(e);
+            // A held button sends the caption the moves beyond the button too;
+            // those are the pointer leaving, not moves over the caption.
+            const QPoint onButton = lbl->mapToParent(me->position().toPoint());
+            if (!over(onButton.x(), onButton.y())) {
+                pointerAt(onButton);
+                return true;
+            }
             lbl_MouseMove(EventArgs::buttons(me->buttons()), EventArgs::shift(me->modifiers()),
                           me->position().toPoint().x(), me->position().toPoint().y());
             return true;

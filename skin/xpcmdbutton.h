@@ -4,7 +4,6 @@
 #include "skin/clickcontrol.h"
 
 class QLabel;
-class QTimer;
 class PictureClip;
 
 // A command button drawn from a sheet of five faces (normal, pressed,
@@ -52,6 +51,7 @@ protected:
     void UserControl_MouseMove(int Button, int Shift, int X, int Y) override;
     void UserControl_MouseUp(int Button, int Shift, int X, int Y) override;
     void UserControl_Click() override;
+    void UserControl_MouseOut() override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void changeEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
@@ -70,10 +70,8 @@ private:
     void lbl_MouseMove(int Button, int Shift, int X, int Y);
     void lbl_MouseUp(int Button, int Shift, int X, int Y);
     void lbl_Click();
-    void Timer1_Timer();
 
     QLabel* lbl;
-    QTimer* Timer1;
     PictureClip* pc;
     QPixmap face_;
     int state_ = 0;

@@ -1,9 +1,7 @@
 #include "skin/xptopbuttons.h"
 
-#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 
 #include "skin/eventargs.h"
 #include "skin/pictureclip.h"
@@ -20,12 +18,10 @@ xptopbuttons::xptopbuttons(QWidget* parent) : ClickControl(parent) {
         pc[i] = new PictureClip(SkinArt::load(QLatin1String(sheets[i])), 4, 1, this);
         pc[i]->setObjectName(QStringLiteral("pc%1").arg(i));
     }
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(10);
-    connect(Timer1, &QTimer::timeout, this, &xptopbuttons::Timer1_Timer);
     refresh();
-    Timer1->start();
+    // A new title button reports once that the pointer is not over it (or,
+    // if it is, when it leaves).
+    checkLeavingSoon();
 }
 
 void xptopbuttons::setValue(int value) {
@@ -77,8 +73,8 @@ void xptopbuttons::UserControl_MouseDown(int Button, int Shift, int X, int Y) {
 }
 
 void xptopbuttons::UserControl_MouseMove(int Button, int Shift, int X, int Y) {
-    Timer1->start();
-    if (X >= 0 && X <= width() && Y >= 0 && Y <= height()) {
+    if (over(X, Y)) {
+        watchLeaving();
         emit MouseMove(Button, Shift, X, Y);
         showCell(Button == 1 ? Pressed : Hover);
     }
@@ -93,13 +89,7 @@ void xptopbuttons::UserControl_MouseUp(int Button, int Shift, int X, int Y) {
 
 void xptopbuttons::UserControl_Click() { emit Click(); }
 
-void xptopbuttons::Timer1_Timer() {
-    const QPoint p = mapFromGlobal(QCursor::pos());
-    if (p.x() < 0 || p.y() < 0 || p.x() > width() || p.y() > height()) {
-        Timer1->stop();
-        emit MouseOut();
-        if (isEnabled()) showCell(Normal);
-    }
+void xptopbuttons::UserControl_MouseOut() {
+    emit MouseOut();
+    if (isEnabled()) showCell(Normal);
 }
-
-

@@ -3,7 +3,6 @@
 #include "skin/clickcontrol.h"
 #include <array>
 
-class QTimer;
 class PictureClip;
 
 // A 21 x 21 title-band button: close, maximise, minimise or restore by its
@@ -41,6 +40,7 @@ protected:
     void UserControl_MouseMove(int Button, int Shift, int X, int Y) override;
     void UserControl_MouseUp(int Button, int Shift, int X, int Y) override;
     void UserControl_Click() override;
+    void UserControl_MouseOut() override;
     void changeEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void showEvent(QShowEvent* e) override;
@@ -48,9 +48,7 @@ protected:
 private:
     void refresh();
     void showCell(int cell);
-    void Timer1_Timer();
 
-    QTimer* Timer1;
     std::array<PictureClip*, 4> pc{};
     int value_ = 0;
     qint16 sheet_ = 0;

@@ -3,6 +3,7 @@
 
 #include "platform/commandline.h"
 #include "platform/logging.h"
+#include "platform/qttranslations.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "platform/speech.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
     // Wayland compositors and task bars match the window to its menu entry and icon by this.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Study"));
+    QtTranslations::install(&app);
 
     // A second start only brings the running window forward; it reads and
     // writes no setting.

@@ -49,13 +49,16 @@ for entry in "${CASES[@]}"; do
   start Study
   pid=$LAST_PID
   wait_log 'record 1 of [0-9]+ : .'
+  # The window is sized after the record is shown; its geometry line follows.
+  wait_log 'geometry -?[0-9]+ -?[0-9]+ [0-9]+x[0-9]+'
   got=$(grep -o 'in effect:.*' "$LOG" | head -n 1)
   want=$(sed -e "${edits:-n}" <<<"$first_run")
   [ -n "$edits" ] || want=$first_run
   [ "$got" = "$want" ] || fail "$name: $got, expected $want"
   [ "$(messages_so_far)" = 0 ] || fail "$name: unexpected message"
   # Readable: a window of sensible size on the screen, in two colours at least.
-  read -r x y w h < <(grep -o 'geometry -\?[0-9]* -\?[0-9]* [0-9]*x[0-9]*' "$LOG" | tail -n 1 | tr 'x' ' ' | cut -d' ' -f2-)
+  read -r x y w h < <(grep -o 'geometry -\?[0-9]* -\?[0-9]* [0-9]*x[0-9]*' "$LOG" | tail -n 1 | tr 'x' ' ' | cut -d' ' -f2-) ||
+    fail "$name: no geometry line"
   [ "$w" -ge 140 ] && [ "$w" -le 1280 ] && [ "$h" -ge 20 ] && [ "$h" -le 1024 ] || fail "$name: window ${w}x$h"
   [ "$x" -ge 0 ] && [ $((x + w)) -le 1280 ] || fail "$name: window at x=$x, width $w, off the screen"
   win=$(window_of "$pid") || fail "no Study window ($name)"

@@ -27,6 +27,8 @@ e2e_cleanup() {
 }
 
 fail() { echo "FAIL: $*"; echo "--- log ---"; tail -n 60 "$LOG" 2>/dev/null || true; exit 1; }
+# A command that ends the test through set -e says which one it was.
+trap 'echo "FAIL: line $LINENO of ${BASH_SOURCE[0]##*/}: $BASH_COMMAND"; tail -n 20 "$LOG" 2>/dev/null || true' ERR
 
 # A bank made from CSV lines "category,question,answer".
 make_bank() {

@@ -17,7 +17,7 @@ deb=$(ls "$E2E"/pkg/quillmere_"${VERSION}"-*_"$(dpkg --print-architecture)".deb 
 [ -f "$deb" ] || fail "no package quillmere_${VERSION}-* in $(ls "$E2E/pkg")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6widgets6 libqt6network6 libsqlite3-0 libespeak-ng1 fonts-wqy-microhei fonts-liberation2; do
+for p in libqt6widgets6 libqt6network6 libsqlite3-0 libespeak-ng1 fonts-wqy-microhei fonts-liberation2 qt6-translations-l10n; do
   grep -q -E "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = quillmere ] || fail "package name"

@@ -26,9 +26,8 @@ QPixmap markedSheet() {
         for (int y = 0; y < 21; ++y)
             for (int x = 0; x < 18; ++x) {
                 const int piece = pieceAt(x, y);
-                const bool secondHalf = piece >= 4 && (piece == 4 || piece == 7 || piece == 8
-                                                           ? x >= 9
-                                                           : y >= 10);
+                const bool secondHalf =
+                    piece >= 4 && (piece == 4 || piece == 7 || piece == 8 ? x >= 9 : y >= 10);
                 const int blue = piece < 4 ? (x % 3) * 3 + (y % 3) : 0;
                 sheet.setPixel(face * 18 + x, y,
                                qRgb(face * 50, piece * 20 + (secondHalf ? 10 : 0), blue * 20));
@@ -56,9 +55,9 @@ TEST(CmdButton, NinePiecesOnAn81By25Button) {
     const QImage face = t.b->face().toImage();
     ASSERT_EQ(face.size(), QSize(81, 25));
     // The nine destination rectangles of an 81 x 25 button.
-    const QRect pieces[9] = {{0, 0, 3, 3},   {78, 0, 3, 3},  {78, 22, 3, 3},
-                             {0, 22, 3, 3},  {3, 0, 75, 3},  {78, 3, 3, 19},
-                             {0, 3, 3, 19},  {3, 22, 75, 3}, {3, 3, 75, 19}};
+    const QRect pieces[9] = {{0, 0, 3, 3},  {78, 0, 3, 3},  {78, 22, 3, 3},
+                             {0, 22, 3, 3}, {3, 0, 75, 3},  {78, 3, 3, 19},
+                             {0, 3, 3, 19}, {3, 22, 75, 3}, {3, 3, 75, 19}};
     for (int piece = 0; piece < 9; ++piece) {
         const QRect& r = pieces[piece];
         for (int y = r.top(); y <= r.bottom(); ++y)
@@ -73,8 +72,11 @@ TEST(CmdButton, NinePiecesOnAn81By25Button) {
     // Stretched, not tiled: each edge and the centre show their two halves once.
     const struct {
         QPoint first, second;
-    } halves[] = {{{38, 1}, {42, 1}}, {{38, 23}, {42, 23}}, {{79, 11}, {79, 14}},
-                  {{1, 11}, {1, 14}}, {{38, 12}, {42, 12}}};
+    } halves[] = {{{38, 1}, {42, 1}},
+                  {{38, 23}, {42, 23}},
+                  {{79, 11}, {79, 14}},
+                  {{1, 11}, {1, 14}},
+                  {{38, 12}, {42, 12}}};
     for (const auto& h : halves) {
         EXPECT_EQ(qGreen(face.pixel(h.first)) % 20, 0) << h.first.x() << "," << h.first.y();
         EXPECT_EQ(qGreen(face.pixel(h.second)) % 20, 10) << h.second.x() << "," << h.second.y();
@@ -104,8 +106,8 @@ TEST(CmdButton, EnabledColoursTheCaptionAndShowsTheDisabledFace) {
     Button t;
     t.b->setState(1);
     const auto ink = [&] {
-        return t.lbl()->palette().color(t.lbl()->isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                        QPalette::WindowText);
+        return t.lbl()->palette().color(
+            t.lbl()->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
     };
     EXPECT_EQ(ink(), QColor(0, 0, 0));
     t.b->setEnabled(false);
@@ -125,30 +127,65 @@ TEST(CmdButton, FacesFollowTheMouse) {
     QObject::connect(t.b, &xpcmdbutton::MouseDown, [&] { faceAtDown = t.face(); });
     QObject::connect(t.b, &xpcmdbutton::MouseUp, [&] { faceAtUp = t.face(); });
 
-    QCursor::setPos(t.b->mapToGlobal(QPoint(60, 5)));
+    enterWindow(t.window.get());
+    pointTo(t.b, {60, 5});
     sendMouse(t.b, QEvent::MouseMove, {60, 5}, Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(t.face(), 3) << "hover";
-    EXPECT_EQ(moved[0], (QList<QVariant>{0, 0, 60, 5}));
+    EXPECT_EQ(moved.last(), (QList<QVariant>{0, 0, 60, 5}));
+    moved.clear();
     sendMouse(t.b, QEvent::MouseButtonPress, {60, 5}, Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(faceAtDown, 3) << "MouseDown is raised before the pressed face shows";
     EXPECT_EQ(t.face(), 1);
     sendMouse(t.b, QEvent::MouseMove, {62, 6}, Qt::NoButton, Qt::LeftButton);
     EXPECT_EQ(t.face(), 1) << "moving with the left button held";
+    // Held, the button gets the moves beyond it: the pointer has left.
     sendMouse(t.b, QEvent::MouseMove, {120, 6}, Qt::NoButton, Qt::LeftButton);
-    EXPECT_EQ(moved.count(), 2) << "no MouseMove outside";
+    EXPECT_EQ(moved.count(), 1) << "no MouseMove outside";
+    EXPECT_EQ(out.count(), 1);
+    EXPECT_EQ(t.face(), 0);
+    sendMouse(t.b, QEvent::MouseMove, {130, 6}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(out.count(), 1) << "once per leaving";
+    sendMouse(t.b, QEvent::MouseMove, {62, 6}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(t.face(), 1) << "back over it, still held";
     sendMouse(t.b, QEvent::MouseButtonRelease, {62, 6}, Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(faceAtUp, 1);
     EXPECT_EQ(t.face(), 0);
 
+    out.clear();
     sendMouse(t.b, QEvent::MouseMove, {10, 10}, Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(t.face(), 3);
-    QTest::qWait(30);
+    EXPECT_EQ(ownTimerEvents(t.b, 60), 0) << "the cursor rests on the button: nothing polls";
     EXPECT_EQ(out.count(), 0) << "the cursor is still over the button";
-    QCursor::setPos(t.b->mapToGlobal(QPoint(82, 10)));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return out.count() == 1; }, 100));
+    pointTo(t.b, {82, 10});
+    EXPECT_EQ(out.count(), 1) << "as soon as the leaving is delivered";
     EXPECT_EQ(t.face(), 0);
-    QTest::qWait(40);
+    EXPECT_EQ(ownTimerEvents(t.b, 40), 0);
     EXPECT_EQ(out.count(), 1) << "once";
+}
+
+TEST(CmdButton, LeavingWithoutAMoveOverItRaisesNothing) {
+    Button t;
+    QSignalSpy out(t.b, &xpcmdbutton::MouseOut);
+    enterWindow(t.window.get());
+    pointTo(t.b, {10, 10});  // a move over it
+    pointTo(t.b, {10, 40});
+    EXPECT_EQ(out.count(), 1);
+    // A leave that Qt reports without any move over the button before it.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(t.b, &leave);
+    EXPECT_EQ(out.count(), 1) << "nothing was watching";
+}
+
+TEST(CmdButton, DraggingOffTheCaptionIsLeaving) {
+    Button t;
+    t.b->setCaption(QStringLiteral("Save"));
+    QSignalSpy out(t.b, &xpcmdbutton::MouseOut), moved(t.b, &xpcmdbutton::MouseMove);
+    sendMouse(t.lbl(), QEvent::MouseMove, {3, 4}, Qt::NoButton, Qt::NoButton);
+    sendMouse(t.lbl(), QEvent::MouseButtonPress, {3, 4}, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(t.lbl(), QEvent::MouseMove, {3, 60}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(out.count(), 1);
+    EXPECT_EQ(moved.count(), 1) << "the move below the button is not over the caption";
+    EXPECT_EQ(t.face(), 0);
 }
 
 TEST(CmdButton, MovesOverTheCaptionReportTheCaptionsCorner) {
@@ -167,10 +204,10 @@ TEST(CmdButton, OneClickPerClickOrDoubleClick) {
         Qt::MouseButton button;
         QPoint releaseAt;  // relative to the press
         int clicks;
-    } cases[] = {{false, false, Qt::LeftButton, {0, 0}, 1}, {true, false, Qt::LeftButton, {0, 0}, 1},
-                 {false, true, Qt::LeftButton, {0, 0}, 1},  {true, true, Qt::LeftButton, {0, 0}, 1},
-                 {false, false, Qt::RightButton, {0, 0}, 0},
-                 {false, false, Qt::LeftButton, {200, 0}, 0}};
+    } cases[] = {
+        {false, false, Qt::LeftButton, {0, 0}, 1},  {true, false, Qt::LeftButton, {0, 0}, 1},
+        {false, true, Qt::LeftButton, {0, 0}, 1},   {true, true, Qt::LeftButton, {0, 0}, 1},
+        {false, false, Qt::RightButton, {0, 0}, 0}, {false, false, Qt::LeftButton, {200, 0}, 0}};
     for (const auto& c : cases) {
         Button t;
         t.b->setCaption(QStringLiteral("Save"));
@@ -222,7 +259,8 @@ TEST(CmdButton, CaptionStaysCentred) {
     Button t;
     const auto centred = [&] {
         const QRect r = t.lbl()->geometry();
-        return std::abs((r.left() + r.right()) - 80) <= 1 && std::abs((r.top() + r.bottom()) - 24) <= 1;
+        return std::abs((r.left() + r.right()) - 80) <= 1 &&
+               std::abs((r.top() + r.bottom()) - 24) <= 1;
     };
     for (const char* caption : {"OK", "保存问题", "a much longer caption"}) {
         t.b->setCaption(QString::fromUtf8(caption));

@@ -1,19 +1,15 @@
 #!/bin/bash
 # Screenshots of the skin demo under Xvfb with openbox: active, hovered and
-# pressed command button, inactive. Usage: screenshots.sh <skindemo> <out dir>
-# Checks that each state shows different pixels where it should.
+# pressed command button, inactive. Checks that each state shows different
+# pixels where it should. Runs on the display of scripts/xsession:
+#   scripts/xsession screenshots.sh <skindemo> <out dir>
 set -u
 demo=$1 out=$2
 mkdir -p "$out"
-if [ -z "${SKIN_SHOTS_INNER:-}" ]; then
-  SKIN_SHOTS_INNER=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$0" "$@"
-fi
 export XDG_RUNTIME_DIR=$(mktemp -d) HOME=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
-openbox >/dev/null 2>&1 & wm=$!
-sleep 1
 "$demo" & app=$!
-cleanup() { kill "$app" ${other:-} "$wm" 2>/dev/null; wait 2>/dev/null; }
+cleanup() { kill "$app" ${other:-} 2>/dev/null; wait 2>/dev/null; }
 trap cleanup EXIT
 win=""
 for _ in $(seq 50); do

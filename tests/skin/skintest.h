@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRegion>
+#include <QTimer>
 #include <QWidget>
+#include <QtTest/QTest>
 #include <memory>
 #include <ostream>
 
@@ -16,9 +19,15 @@
 inline void PrintTo(const QRect& r, std::ostream* os) {
     *os << "QRect(" << r.x() << "," << r.y() << " " << r.width() << "x" << r.height() << ")";
 }
-inline void PrintTo(const QPoint& p, std::ostream* os) { *os << "(" << p.x() << "," << p.y() << ")"; }
-inline void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << "x" << s.height(); }
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QPoint& p, std::ostream* os) {
+    *os << "(" << p.x() << "," << p.y() << ")";
+}
+inline void PrintTo(const QSize& s, std::ostream* os) {
+    *os << s.width() << "x" << s.height();
+}
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 inline void PrintTo(const QList<QVariant>& l, std::ostream* os) {
     *os << "[";
     for (const QVariant& v : l) *os << v.toString().toStdString() << " ";
@@ -70,8 +79,9 @@ inline void dragOn(QWidget* w, QPoint from, QPoint delta, Qt::MouseButton b = Qt
 // A real double click as Qt 6 delivers it: press, release, press, double
 // click, release. (QTest::mouseDClick sends the double-click event alone.)
 inline void doubleClick(QWidget* w, QPoint at, Qt::MouseButton b = Qt::LeftButton) {
-    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
-                      QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+    for (auto type :
+         {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+          QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
         const bool up = type == QEvent::MouseButtonRelease;
         sendMouse(w, type, at, b, up ? Qt::NoButton : Qt::MouseButtons(b));
     }
@@ -83,4 +93,38 @@ inline long long regionArea(const QRegion& r) {
     return area;
 }
 
-inline QRgb rgb(const QImage& img, int x, int y) { return img.pixel(x, y) & 0xFFFFFF; }
+inline QRgb rgb(const QImage& img, int x, int y) {
+    return img.pixel(x, y) & 0xFFFFFF;
+}
+
+// The timer events that reach w or a timer of its own while the event loop
+// runs for ms milliseconds: each one is a wake-up of an otherwise idle program.
+inline int ownTimerEvents(QWidget* w, int ms) {
+    struct Counter : QObject {
+        QWidget* watched;
+        int n = 0;
+        explicit Counter(QWidget* w) : watched(w) {}
+        bool eventFilter(QObject* o, QEvent* e) override {
+            if (e->type() == QEvent::Timer &&
+                (o == watched || (qobject_cast<QTimer*>(o) && o->parent() == watched)))
+                ++n;
+            return false;
+        }
+    } counter(w);
+    qApp->installEventFilter(&counter);
+    QTest::qWait(ms);
+    qApp->removeEventFilter(&counter);
+    return counter.n;
+}
+
+// Moves the real cursor to local in w and delivers what that causes. Qt
+// reports a widget's enter and leave from the moves within a window the
+// pointer has entered, so tests first bring the pointer into the window.
+inline void pointTo(QWidget* w, QPoint local) {
+    QCursor::setPos(w->mapToGlobal(local));
+    QCoreApplication::processEvents();
+}
+inline void enterWindow(QWidget* window) {
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+    pointTo(window, {1, 1});
+}

@@ -84,12 +84,31 @@ TEST(TopButtons, DisabledMaximiseRaisesOnlyTheFirstMouseOut) {
 
 TEST(TopButtons, NoMouseOutWhileTheCursorIsOverIt) {
     TopButton t(false);
-    QCursor::setPos(t.b->mapToGlobal(QPoint(10, 10)));
+    enterWindow(t.window.get());
+    pointTo(t.b, {10, 10});
     QSignalSpy out(t.b, &xptopbuttons::MouseOut);
-    QTest::qWait(50);
+    EXPECT_EQ(ownTimerEvents(t.b, 60), 0) << "nothing polls";
     EXPECT_EQ(out.count(), 0);
-    QCursor::setPos(t.b->mapToGlobal(QPoint(10, 22)));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return out.count() == 1; }, 100));
+    pointTo(t.b, {10, 22});
+    EXPECT_EQ(out.count(), 1) << "as soon as the leaving is delivered";
+    pointTo(t.b, {10, 30});
+    EXPECT_EQ(out.count(), 1) << "once";
+}
+
+TEST(TopButtons, CreatedUnderTheCursorReportsOnlyTheLeaving) {
+    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
+    window->setGeometry(100, 100, 345, 60);
+    window->show();
+    enterWindow(window.get());
+    pointTo(window.get(), {274, 15});
+    auto* b = new xptopbuttons(window.get());
+    b->move(264, 5);
+    b->show();
+    QSignalSpy out(b, &xptopbuttons::MouseOut);
+    QTest::qWait(30);
+    EXPECT_EQ(out.count(), 0) << "the cursor is over it";
+    pointTo(window.get(), {100, 40});
+    EXPECT_EQ(out.count(), 1);
 }
 
 TEST(TopButtons, PressHoverAndLeave) {
@@ -101,10 +120,11 @@ TEST(TopButtons, PressHoverAndLeave) {
     QObject::connect(t.b, &xptopbuttons::MouseDown, [&] { pressedAtDown = t.shows(0, 2); });
     QObject::connect(t.b, &xptopbuttons::MouseUp, [&] { normalAtUp = t.shows(0, 0); });
 
-    QCursor::setPos(t.b->mapToGlobal(QPoint(10, 10)));
+    enterWindow(t.window.get());
+    pointTo(t.b, {10, 10});
     sendMouse(t.b, QEvent::MouseMove, {10, 10}, Qt::NoButton, Qt::NoButton);
     EXPECT_TRUE(t.shows(0, 1)) << "hover";
-    EXPECT_EQ(move[0], (QList<QVariant>{0, 0, 10, 10}));
+    EXPECT_EQ(move.last(), (QList<QVariant>{0, 0, 10, 10}));
     sendMouse(t.b, QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
     EXPECT_TRUE(pressedAtDown) << "the darker image shows before MouseDown";
     sendMouse(t.b, QEvent::MouseMove, {12, 10}, Qt::NoButton, Qt::LeftButton);
@@ -117,8 +137,10 @@ TEST(TopButtons, PressHoverAndLeave) {
     EXPECT_EQ(click.count(), 2) << "a double click is one click";
 
     sendMouse(t.b, QEvent::MouseMove, {10, 10}, Qt::NoButton, Qt::NoButton);
-    QCursor::setPos(t.b->mapToGlobal(QPoint(-1, 10)));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return out.count() == 1; }, 100));
+    EXPECT_TRUE(t.shows(0, 1));
+    EXPECT_EQ(ownTimerEvents(t.b, 60), 0) << "hovering: nothing polls";
+    pointTo(t.b, {-1, 10});
+    EXPECT_EQ(out.count(), 1);
     EXPECT_TRUE(t.shows(0, 0));
 }
 
