@@ -7,6 +7,7 @@
 #include "questionbank/editorvariant.h"
 
 class Database;
+class PicturePanel;
 class RecordSet;
 class QComboBox;
 class QLabel;
@@ -106,4 +107,10 @@ private:
     QListWidget* List1_ = nullptr;
     QToolButton *cmdGFirst_ = nullptr, *cmdPrev_ = nullptr, *cmdNext_ = nullptr, *cmdGLast_ = nullptr,
                 *cmdGAdd_ = nullptr;
+
+    // The question's picture: its thumbnail and the button of its menu.
+    void buildPicture();
+    void showPicture();
+    PicturePanel* picture_ = nullptr;
+    xpcmdbutton* cmdPicture_ = nullptr;
 };
