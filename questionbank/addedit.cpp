@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QScreen>
 #include <QToolButton>
 
@@ -17,8 +18,10 @@
 #include "questionbank/categories.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
+#include "questionbank/footedlist.h"
 #include "questionbank/navpictures.h"
 #include "questionbank/picturecolumn.h"
+#include "questionbank/picturepanel.h"
 #include "questionbank/queries.h"
 #include "questionbank/recordset.h"
 #include "skin/xp_canvas.h"
@@ -133,7 +136,7 @@ void addedit::build() {
         Combo1_->installEventFilter(this);
     }
 
-    List1_ = place(new QListWidget(canvas_), "List1");
+    List1_ = place(new FootedList(canvas_), "List1");
     List1_->setUniformItemSizes(true);
     List1_->setSelectionMode(QAbstractItemView::SingleSelection);
     // A click runs the selection once, also on the entry already selected;
@@ -166,6 +169,8 @@ void addedit::build() {
     cmdGLast_ = image("cmdGLast", NavPictures::Kind::Last, &addedit::cmdGLast_Click);
     cmdGAdd_ = image("cmdGAdd", NavPictures::Kind::Add, &addedit::cmdGAdd_Click);
     cmdGAdd_->setToolTip(QStringLiteral("Add"));
+
+    buildPicture();
 
     setWindowTitle(v_.caption);
     if (const QScreen* s = QGuiApplication::primaryScreen())
@@ -302,6 +307,7 @@ void addedit::showFields() {
     text1_->setCursorPosition(0);
     text2_->setText(rs_->text(kChinese));
     text2_->setCursorPosition(0);
+    showPicture();
 }
 
 bool addedit::seekShownRecord() {
@@ -374,6 +380,8 @@ void addedit::List1_Click() {
 void addedit::ClearFields() {
     text1_->clear();
     text2_->clear();
+    picture_->clear();
+    picture_->setEditable(rs_ != nullptr);
 }
 
 QList<QWidget*> addedit::browsingControls() const {
@@ -420,6 +428,8 @@ void addedit::SaveCurrent() {
         rs_->setField(kEnglish, text1_->text());
         rs_->setField(kChinese, text2_->text());
         if (v_.hasCategory()) rs_->setField(QStringLiteral("category"), Combo1_->currentText());
+        // Only a changed picture is written: without one Save runs as it always did.
+        if (const auto& change = picture_->pendingChange()) rs_->setPicture(*change);
         rs_->Update();
         wroteThisSession_ = true;
         rs_->setBookmark(rs_->LastModified());
@@ -617,4 +627,36 @@ bool addedit::removeFromOutside(qint64 index, const QString& english) {
     List1_->update();
     qCInfo(lcUi).noquote() << "editor" << v_.caption << "removed from outside:" << english;
     return true;
+}
+
+// ---- the question's picture ---------------------------------------------
+
+void addedit::buildPicture() {
+    picture_ = new PicturePanel(canvas_);
+    picture_->setObjectName(QStringLiteral("picture"));
+    if (v_.pictureBox.isValid()) {
+        picture_->setGeometry(v_.pictureBox);
+    } else if (auto* list = qobject_cast<FootedList*>(List1_)) {
+        // No free room of its own: the foot of the list, while there is a picture.
+        picture_->setFrameShape(QFrame::NoFrame);
+        list->setFoot(picture_, 110);
+        connect(picture_, &PicturePanel::contentChanged, list, &FootedList::showFoot);
+    }
+    cmdPicture_ = place(new xpcmdbutton(canvas_), "cmdPicture");
+    cmdPicture_->setGeometry(v_.pictureButton);
+    cmdPicture_->setFont(v_.buttonFont);
+    cmdPicture_->setCaption(QStringLiteral("图片…"));
+    cmdPicture_->setToolTip(picture_->toolTip());
+    cmdPicture_->setEnabled(false);
+    connect(picture_, &PicturePanel::editableChanged, cmdPicture_, &QWidget::setEnabled);
+    connect(cmdPicture_, &xpcmdbutton::Click, this, [this] {
+        picture_->menu()->popup(cmdPicture_->mapToGlobal(QPoint(0, cmdPicture_->height())));
+    });
+    picture_->watch(this);
+}
+
+void addedit::showPicture() {
+    picture_->setEditable(true);
+    picture_->showRecord(rs_.get(), rs_->Bookmark(),
+                         [this](QString* error) { return rs_->picture(error); });
 }

@@ -8,6 +8,7 @@
 #include "questionbank/editorvariant.h"
 
 class Database;
+class PicturePanel;
 class RecordSet;
 class QComboBox;
 class QLabel;
@@ -107,6 +108,13 @@ private:
     QListWidget* List1_ = nullptr;
     QToolButton *cmdGFirst_ = nullptr, *cmdPrev_ = nullptr, *cmdNext_ = nullptr, *cmdGLast_ = nullptr,
                 *cmdGAdd_ = nullptr;
+
+    // The question's picture: its thumbnail and the button of its menu.
+    void buildPicture();
+    void showPicture();
+    PicturePanel* picture_ = nullptr;
+    xpcmdbutton* cmdPicture_ = nullptr;
+
     // ---- changes made from outside the form -------------------------------
     // While the form holds its file for exclusive use, another part of the
     // program (the display's keys) changes the list through it, so that the

@@ -42,7 +42,9 @@ const EditorVariant& EditorVariant::study() {
             {QStringLiteral("cmdNext"), QRect(280, 464, 17, 17)},
             {QStringLiteral("cmdGLast"), QRect(296, 464, 17, 17)},
             {QStringLiteral("cmdGAdd"), QRect(312, 464, 17, 17)},
-        }};
+        },
+        QRect(),
+        QRect(269, 30, 60, 17)};
     return v;
 }
 
@@ -79,6 +81,8 @@ const EditorVariant& EditorVariant::manager() {
             {QStringLiteral("cmdNext"), QRect(200, 416, 17, 17)},
             {QStringLiteral("cmdGLast"), QRect(216, 416, 17, 17)},
             {QStringLiteral("cmdGAdd"), QRect(232, 416, 17, 17)},
-        }};
+        },
+        QRect(361, 244, 104, 148),
+        QRect(368, 400, 89, 25)};
     return v;
 }

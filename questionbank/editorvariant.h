@@ -23,6 +23,11 @@ struct EditorVariant {
     QFont buttonFont;
     QSize frame;
     QHash<QString, QRect> geometry;  // control name -> position and size in pixels
+    // The question's picture: the thumbnail's place in the form (empty: at
+    // the foot of List1, shown only while there is a picture) and the place
+    // of its button.
+    QRect pictureBox;
+    QRect pictureButton;
 
     bool hasCategory() const { return kind == Kind::Bank; }
     static const EditorVariant& study();
