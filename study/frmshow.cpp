@@ -137,7 +137,9 @@ void FrmShow::Form_Load() {
     Timer6_.setInterval(settings_.ctimeword * 1000);
     Timer6_.start();
     applyWindowSettings();
-    renewVoice();
+    // Without speech no voice is needed (starting the engine costs time);
+    // a reload that turns speech on renews it.
+    if (settings_.voice == 1) renewVoice();
     openRecordSet();
     // Centred when first shown; the layout has sized it to the first text.
     if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());

@@ -92,6 +92,21 @@ TEST(DisplaySpeech, ChineseVoiceChosenByExactDescription) {
     EXPECT_EQ(f.speech.spoken.size(), 2);
 }
 
+TEST(DisplaySpeech, NoVoiceIsMadeAtStartWithoutSpeech) {
+    for (const char* voice : {"0", "1"}) {
+        StudyFixture f;
+        f.env.makeBank(threeQuestions());
+        f.settings({{"voice", voice}});
+        FrmShow& w = f.start();
+        const bool speaks = voice == std::string("1");
+        EXPECT_EQ(f.speech.created, speaks ? 1 : 0) << "voice " << voice;
+        EXPECT_EQ(f.speech.selected, speaks ? QList<int>({1}) : QList<int>()) << "voice " << voice;
+        w.Timer6_Timer();
+        EXPECT_EQ(f.speech.created, speaks ? 2 : 0) << "voice " << voice;
+        EXPECT_EQ(f.shownQuestion(), "问题2");
+    }
+}
+
 TEST(AdjustSize, ShortTextGetsTheMinimumWidth) {
     StudyFixture f;
     f.env.makeBank({{"交通安全法律", "短", "是"}});
