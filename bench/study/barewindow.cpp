@@ -1,6 +1,9 @@
 // A bare Qt window that reports its first paint on stderr, then ends (with
-// --stay it stays open, for a look at its memory).
+// --stay it stays open, for a look at its memory). With --text it paints one
+// line of Chinese text: the least a program that shows a question must do
+// (load the fonts, fall back to a CJK font, shape and draw the line).
 #include <QApplication>
+#include <QPainter>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -8,9 +11,13 @@
 class Window : public QWidget {
 public:
     bool stay = false;
+    bool text = false;
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        if (text)
+            QPainter(this).drawText(rect(), Qt::AlignCenter,
+                                    QStringLiteral("驾驶机动车时，应当怎样做？"));
         if (!painted_) {
             painted_ = true;
             std::fprintf(stderr, "first paint\n");
@@ -27,6 +34,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Window w;
     w.stay = app.arguments().contains(QStringLiteral("--stay"));
+    w.text = app.arguments().contains(QStringLiteral("--text"));
     w.resize(200, 50);
     w.show();
     return app.exec();
