@@ -73,6 +73,10 @@ void create(SQLite::Database& db, Kind kind, Pictures pictures) {
             "Chinese TEXT, category TEXT)");
         // Without it the category query walks the unique index row by row.
         db.exec("CREATE INDEX WordCategory ON Word (category, English)");
+        // The display reads every record's text at start; without this it
+        // walks the table's pages, which pictures spread through the file.
+        // Its order is the row order, so a scan of it gives the table's order.
+        db.exec("CREATE INDEX WordText ON Word (\"index\", English, Chinese, category)");
     } else {
         db.exec(
             "CREATE TABLE Word (\"index\" INTEGER PRIMARY KEY AUTOINCREMENT, English TEXT UNIQUE, "

@@ -17,13 +17,20 @@
 
 namespace {
 
+// Text stays UTF-8 until a field is asked for: decoding every record's
+// Chinese text when the set opens would cost more than reading it.
 QVariant toVariant(const SQLite::Column& c) {
     switch (c.getType()) {
         case SQLITE_INTEGER: return QVariant::fromValue<qint64>(c.getInt64());
         case SQLITE_FLOAT: return c.getDouble();
         case SQLITE_NULL: return {};
-        default: return QString::fromUtf8(c.getText(), c.getBytes());
+        default: return QByteArray(c.getText(), c.getBytes());
     }
+}
+
+QVariant decoded(const QVariant& cell) {
+    if (cell.typeId() != QMetaType::QByteArray) return cell;
+    return QString::fromUtf8(*static_cast<const QByteArray*>(cell.constData()));
 }
 
 void bindVariant(SQLite::Statement& st, int i, const QVariant& v) {
@@ -130,7 +137,7 @@ int RecordSet::AbsolutePosition() const { return hasCurrent() ? pos_ : -1; }
 
 qint64 RecordSet::rowid(int row) const {
     if (indexColumn_ < 0) return row;  // a set without the index column: position only
-    return rows_[row][indexColumn_].toLongLong();
+    return decoded(rows_[row][indexColumn_]).toLongLong();
 }
 
 QString RecordSet::Bookmark() const {
@@ -161,7 +168,7 @@ int RecordSet::column(const QString& name) const {
 QVariant RecordSet::field(const QString& name) const {
     const int c = column(name);
     if (c < 0 || !hasCurrent()) return {};
-    return rows_[pos_][c];
+    return decoded(rows_[pos_][c]);
 }
 
 void RecordSet::AddNew() {

@@ -1,7 +1,10 @@
 // A bare Qt window that reports its first paint on stderr, then ends; with
 // --stay it stays open (for a look at its memory, and the floor of the
-// wake-up benchmark).
+// wake-up benchmark). With --text it paints one line of Chinese text: the
+// least a program that shows a question must do (load the fonts, fall back
+// to a CJK font, shape and draw the line).
 #include <QApplication>
+#include <QPainter>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -9,9 +12,13 @@
 class Window : public QWidget {
 public:
     bool stay = false;
+    bool text = false;
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        if (text)
+            QPainter(this).drawText(rect(), Qt::AlignCenter,
+                                    QStringLiteral("驾驶机动车时，应当怎样做？"));
         if (!painted_) {
             painted_ = true;
             std::fprintf(stderr, "first paint\n");
@@ -29,6 +36,7 @@ int main(int argc, char** argv) {
     Window w;
     w.stay = app.arguments().contains(QStringLiteral("--stay"));
     w.setWindowTitle(QStringLiteral("bare window"));
+    w.text = app.arguments().contains(QStringLiteral("--text"));
     w.resize(200, 50);
     w.show();
     return app.exec();

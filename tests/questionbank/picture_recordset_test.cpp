@@ -188,3 +188,37 @@ TEST(PictureWrite, AddReplaceAndRemoveThroughTheSet) {
     ASSERT_TRUE(q.executeStep());
     EXPECT_EQ(q.getColumn(0).getInt(), 0);
 }
+
+TEST(PictureColumn, ReadingAllRecordsOfABuiltBankSkipsThePicturePages) {
+    TestEnv env;
+    const QByteArray png = PictureBytes::encoded("PNG", 300, 200);
+    // Row order differs from the questions' order and from the categories'.
+    env.makeBank(
+        {{"交通信号", "丙", "1", png}, {"安全行车", "甲", "2"}, {"交通信号", "乙", "3", png}});
+    SQLite::Database sq(env.file("reg.ocx").toStdString(), SQLite::OPEN_READONLY);
+    const auto plan = [&sq](const QString& sql) {
+        SQLite::Statement q(sq, ("EXPLAIN QUERY PLAN " + sql).toStdString());
+        QString detail;
+        while (q.executeStep()) detail += QString::fromUtf8(q.getColumn(3).getText());
+        return detail;
+    };
+    // The columns the display reads (all but the picture), from an index
+    // whose pages hold no picture.
+    EXPECT_TRUE(plan(R"(select "index", "English", "Chinese", "category" from word)")
+                    .contains("COVERING INDEX"));
+    // A category still comes in the order of its own index.
+    EXPECT_TRUE(
+        plan(
+            R"(select "index", "English", "Chinese", "category" from word where category='交通信号')")
+            .contains("WordCategory"));
+
+    auto db = Database::open(env.file("reg.ocx"), {.readOnly = true}, Queries::kBankConnect);
+    QStringList all, category;
+    for (auto rs = RecordSet::open(db, Queries::displayAll()); !rs->atEOF(); rs->MoveNext())
+        all << rs->text("English") + rs->text("Chinese");
+    EXPECT_EQ(all, QStringList({"丙1", "甲2", "乙3"})) << "the table's order";
+    for (auto rs = RecordSet::open(db, Queries::displayCategory("交通信号")); !rs->atEOF();
+         rs->MoveNext())
+        category << rs->text("English");
+    EXPECT_EQ(category, QStringList({"丙", "乙"})) << "the category index's order";
+}
