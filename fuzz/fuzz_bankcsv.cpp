@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bankctl's CSV reading over arbitrary bytes: what it accepts is a list of
 // complete questions in known categories, without repeats, and writing that
 // list out and reading it again gives the same list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A mutated question file opened and read the way Study, Manager and the
 // editor do: the only failure allowed is a DbError (a clear message); any
 // other exception, a crash or a sanitizer report is a finding.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A question's picture bytes decoded the way the programs show them: at the
 // display's box on a normal and a HiDPI screen, and the editor's thumbnail.
 // A failure must come with a reason; a success must fit the box it was

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Study's settings reading over an arbitrary settings file: it never fails,
 // and every value in effect lies in its range.
 #include <QCoreApplication>

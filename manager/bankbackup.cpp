@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "manager/bankbackup.h"
 
 #include <SQLiteCpp/Backup.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Manager: edits the question bank one category at a time.
 #include <QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/eventargs.h"
 
 int EventArgs::button(Qt::MouseButton b) { return buttons(b); }

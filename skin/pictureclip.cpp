@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/pictureclip.h"
 
 PictureClip::PictureClip(const QPixmap& picture, int cols, int rows, QObject* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "skin/propertybag.h"
 
 QVariant PropertyBag::read(const QVariantMap& bag, const QString& key, const QVariant& fallback) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display window's keys, beyond the menu: the personal list in one key,
 // a step forward and back, pause, help, and answers after half a step.
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Study: shows one driving-test question with its answer after another.
 #include <QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bankctl: builds, exports and checks the question files.
 #include <QCommandLineParser>
 #include <QGuiApplication>

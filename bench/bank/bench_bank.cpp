@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the bank, running one category's query and reading it to the end,
 // beside the sqlite3 shell reading the same rows in the same run.
 #include <benchmark/benchmark.h>

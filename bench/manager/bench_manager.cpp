@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a category of 100,000 questions in Manager's editor (open with the
 // password, query, list filled, first paint), beside the sqlite3 shell
 // reading the same rows.

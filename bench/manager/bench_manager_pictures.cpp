@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a category of 1,000 questions that all have pictures of 20-60 KB
 // in Manager's editor (open with the password, query, list filled, first
 // paint), beside the sqlite3 shell reading the same rows' fields. The

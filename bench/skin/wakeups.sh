@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Wake-ups per second of the programs while nothing happens on screen: Study
 # with its question editor open (active, inactive, the cursor resting on a
 # button) and Manager (cursor away, cursor on a button). A wake-up is a

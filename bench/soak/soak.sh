@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Soak: Study on a 100,000-question bank at the 1-second step with the silent
 # speech engine, for DURATION seconds (default 1800). Prints resident memory
 # and open file descriptors at the start and at the end, and the longest gap

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bare Qt window that reports its first paint on stderr, then ends; with
 // --stay it stays open (for a look at its memory, and the floor of the
 // wake-up benchmark). With --text it paints one line of Chinese text: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one display step to a record with a picture (move, text,
 // reading the picture from the file, decoding it for the screen and
 // AdjustSize): a 60 KB JPEG photo and an SVG sign of the shipped bank. The

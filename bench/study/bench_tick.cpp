@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one display step (move, text, AdjustSize) for a short and a
 // 300-character question.
 #include <benchmark/benchmark.h>

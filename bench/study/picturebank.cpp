@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a question bank of real size into a folder: 3,600 questions over
 // the ten categories, 1,300 of them with a JPEG or PNG picture of 20-60 KB.
 // The first question of the file has a picture, so a display of all

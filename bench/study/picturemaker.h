@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Real, decodable pictures of a chosen size in bytes for the benchmarks:
 // photo-like JPEGs (smooth colour fields with fine grain) and noisy PNGs.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Study's start to the first question, and its resident memory then, on a
 # bank of real size with pictures (3,600 questions, 1,300 JPEG and PNG
 # pictures of 20-60 KB, written by bench_picturebank; the display shows all

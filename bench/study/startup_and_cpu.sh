@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Study's start to the first question on screen beside a bare Qt window's
 # start to its first paint, and the CPU Study uses over 60 s of display at the
 # 7-second step. Runs on a private X display: scripts/xsession bash this-file

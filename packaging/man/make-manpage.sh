@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes <out>.1.gz, the manual page of a launcher, with help2man from the
 # program's --help and --version, and the include file of our own.
 # help2man would name the page after the first word of --version ("Study");

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The personal-list editor opened from Study's menu: a question typed and
 # saved with mouse and keyboard lands in word.ocx. (Typed in ASCII: xdotool
 # drops Chinese characters under load; the editor tests cover Chinese text.)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures in the personal-list editor: a new question gets a picture from
 # the file dialog before it is saved; the picture lands in word.ocx with it
 # and shows at the foot of the list when the question is selected again.

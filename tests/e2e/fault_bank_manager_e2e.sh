@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Manager choosing a category of a faulty reg.ocx: a clear message, the form
 # stays usable and ends in order from its exit button, and the file is byte
 # for byte what it was. Manager writes, so a read-only file or folder is a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Study starting on a faulty reg.ocx, for the whole bank and for one
 # category: a clear message, the program goes on (an empty display, the
 # cycle still ticking) and ends in order from its menu, and the file is byte

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bankctl export and check on faulty reg.ocx and word.ocx: status 1 with a
 # clear message on stderr and nothing on stdout, and the file byte for byte
 # what it was. Both commands only read, so a read-only file or folder works.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A save onto a full disk, in Study's personal-list editor and in Manager:
 # the message says the save failed, the database and the settings file are
 # byte for byte what they were, the typed text stays in the boxes and the

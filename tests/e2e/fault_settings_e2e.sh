@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Study starting on a settings file whose values are absent, empty, not
 # numbers, negative, huge, fractional, in another key case, repeated, binary
 # garbage, or a file it may not read: the values in effect are the first-run

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The personal-list editor opened from Study's menu ("新题目管理(&N)") on a
 # faulty word.ocx: a clear message, the editor does not open, Study goes on
 # showing the bank and ends in order, and the file is byte for byte what it

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Study set to show the personal list (guageword=10) on a faulty word.ocx: a
 # clear message, an empty display that keeps running, an orderly end from the
 # menu, and the file byte for byte what it was. Study only reads the list

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared steps of the fault-matrix tests (sourced after lib.sh): turn a good
 # question file into one of the faulty cases, hold a file for exclusive use,
 # run a program as an unprivileged user where permissions must count, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Study's window, its options dialog and Manager at QT_SCALE_FACTOR 1, 1.5
 # and 2: twips and pixels scale together, so every window is the same
 # layout, its device size the scale times the size at 1.

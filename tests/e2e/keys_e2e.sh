@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Study's keys under a window manager: a click gives the window the keys, J
 # puts the shown bank question into the personal list (a note says so, and
 # says so again without a second row), a drag still moves the window, H switches answers after half a step,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared steps of the end-to-end tests: a private program folder (a copy of
 # the build's), a private home, and helpers to drive the real programs on
 # the X display that scripts/xsession provides.

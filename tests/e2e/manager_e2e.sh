@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Study hands over to Manager, which edits the bank: a question added under
 # a chosen category is found in reg.ocx.
 source "$E2E_LIB"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures in Manager: a bank built with pictures shows them when a category
 # is chosen; a picture chosen in the file dialog and a removal go into
 # reg.ocx with the record on save. (Questions in ASCII: xdotool drops Chinese

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The options dialog opened from Study's menu: a longer step and another
 # category are saved on close and the display restarts on that category.
 source "$E2E_LIB"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Study speaking with real audio played in real time through a private sound
 # server with a null sink: the window answers the menu while a long question
 # is spoken, a tick that falls due meanwhile waits for the end of the speech

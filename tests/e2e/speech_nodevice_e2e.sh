@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Study speaking without any sound device: the first failure is logged once
 # and the display stays silent until the next reload, so the sound library's
 # complaints are not repeated on every tick.

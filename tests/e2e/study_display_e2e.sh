@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Study on a three-question bank at a one-second step: the cycle, the menu,
 # pause and exit.
 source "$E2E_LIB"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A bank with pictures built by bankctl from a CSV with a picture column,
 # shown by Study: a sign above its question, a question without a picture,
 # then a PNG; the window fits each, and showing them never changes the file.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Awkward text through bankctl and Study: quotes, SQL metacharacters, 10,000
 # characters, emoji and mixed scripts are stored, exported and shown exactly.
 source "$E2E_LIB"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without an X server on a Wayland desktop, Study and Manager run as Wayland
 # clients of a headless weston: Study shows the first question, both put up
 # a window (an xdg toplevel with their title), and weston-screenshooter

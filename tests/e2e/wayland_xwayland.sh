@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # On a Wayland desktop with XWayland (DISPLAY set, QT_QPA_PLATFORM not),
 # Study runs as an X11 client: its window is on XWayland's display, asks to
 # be centred, and asks for the above state. Headless weston's own X window manager does

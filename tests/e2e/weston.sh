@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A headless weston for the Wayland tests, on top of lib.sh: its socket is
 # in the test's own XDG_RUNTIME_DIR. weston --debug offers the screenshot
 # protocol that weston-screenshooter uses; the pixman renderer gives it pixels

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Awkward text through both editors: quotes, SQL metacharacters, 10,000
 // characters, emoji and mixed scripts are saved, listed and shown again
 // exactly as typed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's copies on a system install when a newer package brings a
 // changed bank: an unchanged copy follows it, a changed one is kept.
 #include <fcntl.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake --install into a private prefix: the layout of the program folder
 # and the launchers, and the menu entries, icons and metainfo, which must pass
 # desktop-file-validate and appstreamcli validate.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as cpack builds it must pass lintian with no error and
 # no warning; the one exception is a complaint about the Maintainer field,
 # whose address the distributor sets (-DQUILLMERE_MAINTAINER=...).

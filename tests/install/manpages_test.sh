@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The manual pages of the three launchers, as cmake --install puts them:
 # gzip-compressed in share/man/man1, rendered by man -l without a warning,
 # with the options from --help, the version, and our own description.

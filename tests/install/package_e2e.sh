@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: built with cpack, unpacked into a private root, its
 # launchers start the installed programs, which (as in a system install)
 # keep their databases in the user's data folder and leave the program

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test binary as a user without privileges (root may write into any
 # folder, so a read-only program folder only shows as such to other users)
 # and fails when a test was skipped instead of run.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Upgrades reach installed users: two versions of the real package (the
 # second with one more question in its bank and another personal list) are
 # installed with dpkg into a private root, one after the other. Two users

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # --version and --help of Study, Manager and bankctl, without a display:
 # they answer before any window, single-instance test or settings access.
 # Usage: versions_test.sh <version> <Study> <Manager> <bankctl>

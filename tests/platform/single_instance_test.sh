@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the probe twice: the second must end at once and make the first
 # report that it was asked to activate its window.
 set -eu

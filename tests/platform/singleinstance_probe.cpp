@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test program: behaves like Study's start with respect to the single
 // instance; prints what it did.
 #include <QApplication>

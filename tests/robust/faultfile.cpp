@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // faultfile make <path> <bank|personal> <password, empty for none>
 // Builds a small question file with one question; one protected by a password
 // other than the bank's is the kind of file our programs must refuse.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A writer killed with SIGKILL at random moments, 200 times: afterwards the
 // bank passes the integrity check, opens for reading the way Study opens it,
 // holds every write the writer reported done, and otherwise only the one

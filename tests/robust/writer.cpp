@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // robust_writer <bank> <seed>
 // Saves (adds and changes) and deletes questions in a bank through the
 // editor's classes, without end, the way Manager does: exclusive, one

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the skin demo under Xvfb with openbox: active, hovered and
 # pressed command button, inactive. Checks that each state shows different
 # pixels where it should. Runs on the display of scripts/xsession:

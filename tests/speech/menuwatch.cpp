@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times how long a program takes to show a pop-up window after a command that
 // clicks (for example "xdotool click 3"): the clock starts as the command is
 // started, so the figure includes the command's own start-up, and stops when

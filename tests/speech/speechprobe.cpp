@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures spoken audio for the end-to-end speech test.
 //   speechprobe synth TEXT...   the engine's own synthesis of the texts, one
 //                               after another, as prepared for speaking

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display keeps answering while it speaks: speech runs on after the tick,
 // a tick that falls due meanwhile waits for its end and then moves at once,
 // and ending the program stops the speech.

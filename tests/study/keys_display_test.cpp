@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Space, Right, Left, F1 and H on the display: pause like the menu entry, a
 // step either way that starts the interval again, the help page, and answers
 // shown after half a step, kept in a key of its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // J and K on the display: the shown question into the personal list and out
 // of it, directly or through Study's open editor, and nothing changed when the
 // file cannot be written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog, driven through its real widgets while it runs modally
 // over the main window, opened from the main window's menu entry.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's layout at large font sizes on a 1024x768 screen.
 #include <gtest/gtest.h>
 

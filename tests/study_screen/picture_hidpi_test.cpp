@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question's picture on a screen of device pixel ratio 2: drawn with
 // twice the pixels in the same logical place, so it stays sharp.
 #include <gtest/gtest.h>

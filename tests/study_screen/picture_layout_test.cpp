@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display window with a question's picture above its text, on a
 // 1024x768 screen: the picture's size and place, the window around both, and
 // questions without a picture laid out as they always were.

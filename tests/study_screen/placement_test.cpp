@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the options dialog and the question editor open: beside the main
 // window, which they must not cover while the screen has room.
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the shipped bank.csv and checks that every category holds questions.
 set -eu
 bankctl=$1 csv=$2

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the skin pictures into skin/art. The committed PNGs are what the build
 // uses; rerun this (target skinartgen) only when the artwork changes.
 #include <QColor>
