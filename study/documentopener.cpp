@@ -4,63 +4,69 @@
 #include <QDesktopServices>
 #include <QStandardPaths>
 #include <QWidget>
+#include <utility>
 
 #include "platform/logging.h"
 #include "platform/messagebox.h"
 
-void DocumentOpener::open(QWidget* window, const QUrl& url, const QString& failure) {
-    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (xdgOpen.isEmpty()) {
-        const bool opened = QDesktopServices::openUrl(url);
-        qCInfo(lcUi).noquote() << "open" << url.toString() << (opened ? "handed over" : "failed");
-        if (!opened) MessageBox::show(window, MessageBox::Icon::Warning, failure);
-        return;
-    }
-    // Owned by the window, so it ends (quietly) with the program at the latest.
-    auto* opener = new DocumentOpener(window, failure);
-    opener->setParent(window);
-    opener->start(xdgOpen, url);
+namespace {
+const char* const kSchemes[] = {"file", "http", "https"};
 }
 
-DocumentOpener::DocumentOpener(QWidget* window, QString failure)
-    : window_(window), failure_(std::move(failure)) {
-    // No pipes: a browser that xdg-open runs in the foreground inherits them
-    // and would be hurt by writing into a closed one after Study ends.
-    process_.setProcessChannelMode(QProcess::ForwardedChannels);
-    process_.setStandardInputFile(QProcess::nullDevice());
-    connect(&process_, &QProcess::finished, this, &DocumentOpener::finished);
-    connect(&process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart) fail();
-    });
+void DocumentOpener::install(QWidget* window) {
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty()) return;  // Qt finds whatever else the desktop has
+    auto* opener = new DocumentOpener(window, xdgOpen);
+    for (const char* scheme : kSchemes)
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), opener, "openUrl");
 }
+
+void DocumentOpener::open(QWidget* window, const QUrl& url, const QString& failure) {
+    if (auto* opener = window ? window->findChild<DocumentOpener*>() : nullptr)
+        opener->nextFailure_ = failure;
+    const bool handedOver = QDesktopServices::openUrl(url);
+    qCInfo(lcUi).noquote() << "open" << url.toString() << (handedOver ? "handed over" : "failed");
+    if (!handedOver) MessageBox::show(window, MessageBox::Icon::Warning, failure);
+}
+
+DocumentOpener::DocumentOpener(QWidget* window, QString xdgOpen)
+    : QObject(window), window_(window), xdgOpen_(std::move(xdgOpen)) {}
 
 DocumentOpener::~DocumentOpener() {
-    // Study is ending while xdg-open still waits on a browser it started: the
-    // browser runs on by itself; only the waiting script is stopped.
-    process_.disconnect(this);
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished(1000);
+    for (const char* scheme : kSchemes) QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    // Study is ending while xdg-open still waits on a browser it started in
+    // the foreground: the browser runs on by itself; only the script stops.
+    for (QProcess* p : findChildren<QProcess*>()) {
+        p->disconnect(this);
+        if (p->state() == QProcess::NotRunning) continue;
+        p->kill();
+        p->waitForFinished(1000);
     }
 }
 
-void DocumentOpener::start(const QString& opener, const QUrl& url) {
+void DocumentOpener::openUrl(const QUrl& url) {
     const QString target = url.isLocalFile() ? url.toLocalFile() : url.toString();
-    qCInfo(lcUi).noquote() << "open" << target << "with" << opener;
-    process_.start(opener, {target});
+    QString failure = std::exchange(nextFailure_, QString());
+    if (failure.isEmpty()) failure = QStringLiteral("没有找到可以打开它的浏览器：\n%1").arg(target);
+    auto* p = new QProcess(this);
+    // No pipes: a browser run in the foreground would inherit them and be
+    // hurt by writing into a closed one after Study ends.
+    p->setProcessChannelMode(QProcess::ForwardedChannels);
+    p->setStandardInputFile(QProcess::nullDevice());
+    connect(p, &QProcess::finished, this, [=, this](int code, QProcess::ExitStatus status) {
+        ended(p, failure, target, status == QProcess::NormalExit ? code : -1);
+    });
+    connect(p, &QProcess::errorOccurred, this, [=, this](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart) ended(p, failure, target, -1);
+    });
+    qCInfo(lcUi).noquote() << "open" << target << "with" << xdgOpen_;
+    p->start(xdgOpen_, {target});
 }
 
-void DocumentOpener::finished(int code, QProcess::ExitStatus status) {
-    qCInfo(lcUi) << "xdg-open ended with" << code
-                 << (status == QProcess::NormalExit ? "" : "(crashed)");
-    if (status != QProcess::NormalExit || code != 0) {
-        fail();
-        return;
-    }
-    deleteLater();
-}
-
-void DocumentOpener::fail() {
-    MessageBox::show(window_, MessageBox::Icon::Warning, failure_);
-    deleteLater();
+void DocumentOpener::ended(QProcess* p, const QString& failure, const QString& target, int code) {
+    qCInfo(lcUi) << "xdg-open ended with" << code;
+    p->deleteLater();
+    if (code == 0) return;
+    MessageBox::show(window_, MessageBox::Icon::Warning,
+                     code == 2 ? QStringLiteral("找不到要打开的文件：\n%1").arg(target) : failure);
 }

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -465,11 +464,6 @@ void FrmShow::amewords_Click() {
 
 void FrmShow::mnuhelp_Click() {
     const QString page = ProgramFolder::file(QStringLiteral("help.html"));
-    if (!QFileInfo::exists(page)) {
-        MessageBox::show(this, MessageBox::Icon::Warning,
-                         QStringLiteral("找不到帮助页：\n%1").arg(page));
-        return;
-    }
     DocumentOpener::open(this, QUrl::fromLocalFile(page),
                          QStringLiteral("没有找到可以打开帮助页的浏览器。\n\n帮助页文件在：\n%1\n"
                                         "可以用其他方式（例如文件管理器）打开它。")

@@ -4,6 +4,7 @@
 #include "platform/datafolder.h"
 #include "platform/windowplacement.h"
 #include "questionbank/addedit.h"
+#include "study/documentopener.h"
 #include "study/feedbacknote.h"
 #include "study/form3.h"
 #include "study/stepaside.h"
@@ -14,6 +15,7 @@ StudyApp::StudyApp(SettingsStore& store, FrmShow::SpeechMaker speech)
     frm_->setOptionsOpener([](FrmShow& main) { Form3::showModal(main); });
     frm_->setEditorOpener([this](FrmShow&) { showEditor(); });
     frm_->setEditorFinder([this]() -> addedit* { return editor(); });
+    DocumentOpener::install(frm_.get());
 }
 
 StudyApp::~StudyApp() {
