@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <cstdio>
 
@@ -59,6 +61,31 @@ bool databaseBusy(const QString& path) {
     return held;
 }
 
+// The copy differs from the newer installed file and is not what was copied
+// (or nobody knows what was): it is the user's work and stays.
+bool keptAgainst(const QByteArray& recorded, const QByteArray& installed, const QByteArray& copy) {
+    return !installed.isEmpty() && installed != recorded && copy != installed &&
+           (recorded.isEmpty() || copy != recorded);
+}
+
+// Which newer installed banks the user has been told their copy was kept
+// against: "<hex>  <name>" lines like the copy record's, in a file of their
+// own so that `sha256sum -c installed.sha256` still checks the copies.
+QString toldFile(const QString& userFolder) {
+    return join(userFolder, QStringLiteral("kept.sha256"));
+}
+
+QByteArray toldDigest(const QString& userFolder, const QString& name) {
+    QFile f(toldFile(userFolder));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    while (!f.atEnd()) {
+        const QByteArray line = f.readLine().trimmed();
+        const int gap = line.indexOf("  ");
+        if (gap > 0 && line.mid(gap + 2) == name.toUtf8()) return line.left(gap);
+    }
+    return {};
+}
+
 // A copy of the bank made earlier: replaced by the installed bank when that
 // has changed since and the copy is still byte for byte what was copied.
 void refresh(const QString& source, const QString& target, const QString& name,
@@ -71,7 +98,7 @@ void refresh(const QString& source, const QString& target, const QString& name,
         record.set(name, installed);  // a copy from before the record was kept
         return;
     }
-    if (recorded.isEmpty() || copy != recorded) {
+    if (keptAgainst(recorded, installed, copy)) {
         qCInfo(lcDb).noquote()
             << "kept" << target
             << (recorded.isEmpty() ? "(its origin is not recorded):" : "(changed by the user):")
@@ -137,6 +164,52 @@ QString prepare(const QString& programFolder, Mode mode, const QString& userFold
     if (!record.save())
         qCInfo(lcDb).noquote() << "could not write" << join(userFolder, CopyRecord::fileName());
     return userFolder;
+}
+
+QList<KeptCopy> untoldKeptCopies(const QString& programFolder, Mode mode,
+                                 const QString& userFolder) {
+    QList<KeptCopy> kept;
+    if (mode == Mode::Portable) return kept;
+    const CopyRecord record(userFolder);
+    for (const QString& name : replaceableFiles()) {
+        const KeptCopy k{name, join(userFolder, name), join(programFolder, name),
+                         CopyRecord::digestOf(join(programFolder, name))};
+        if (QFileInfo(k.copy).isSymLink() || !QFileInfo::exists(k.copy)) continue;
+        if (k.installedDigest.isEmpty() || toldDigest(userFolder, name) == k.installedDigest)
+            continue;
+        if (keptAgainst(record.digest(name), k.installedDigest, CopyRecord::digestOf(k.copy)))
+            kept << k;
+    }
+    return kept;
+}
+
+QList<KeptCopy> untoldKeptCopies() {
+    const QString program = ProgramFolder::path();
+    return untoldKeptCopies(program, modeFor(program), userFolder());
+}
+
+bool markTold(const QString& userFolder, const KeptCopy& kept) {
+    const QString path = toldFile(userFolder);
+    if (QFileInfo(path).isSymLink()) return false;
+    QMap<QByteArray, QByteArray> told;  // name -> digest, one line each
+    QFile in(path);
+    if (in.open(QIODevice::ReadOnly)) {
+        while (!in.atEnd()) {
+            const QByteArray line = in.readLine().trimmed();
+            const int gap = line.indexOf("  ");
+            if (gap > 0) told.insert(line.mid(gap + 2), line.left(gap));
+        }
+        in.close();
+    }
+    told.insert(kept.name.toUtf8(), kept.installedDigest);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    for (auto it = told.cbegin(); it != told.cend(); ++it)
+        out.write(it.value() + "  " + it.key() + "\n");
+    const bool saved = out.commit();
+    qCInfo(lcDb).noquote() << (saved ? "noted in" : "could not write") << path
+                           << "that the user was told" << kept.copy << "was kept";
+    return saved;
 }
 
 QString path() {

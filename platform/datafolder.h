@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -41,5 +43,22 @@ QString prepare(const QString& programFolder, Mode mode, const QString& userFold
 
 // prepare(ProgramFolder::path(), modeFor(it), userFolder()).
 QString path();
+
+// A copy of the bank the user changed, kept although a newer bank was
+// installed: the learner is told once per newer installed bank.
+struct KeptCopy {
+    QString name;       // "reg.ocx"
+    QString copy;       // the user's copy
+    QString installed;  // the newer installed file
+    QByteArray installedDigest;
+};
+// The kept copies (after prepare) whose newer installed bank the user has
+// not been told about yet; none in the portable mode.
+QList<KeptCopy> untoldKeptCopies(const QString& programFolder, Mode mode,
+                                 const QString& userFolder);
+QList<KeptCopy> untoldKeptCopies();
+// Remembers, in kept.sha256 beside the copies, that the user was told; the
+// next newer installed bank is told again. False when it cannot be written.
+bool markTold(const QString& userFolder, const KeptCopy& kept);
 
 }  // namespace DataFolder

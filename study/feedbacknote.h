@@ -14,7 +14,8 @@ public:
     void say(const QString& text, int ms = kShortMs);
 
     static constexpr int kShortMs = 1500;
-    static constexpr int kLongMs = 4000;  // for a failure, which takes longer to read
+    static constexpr int kLongMs = 4000;     // for a failure, which takes longer to read
+    static constexpr int kNoticeMs = 20000;  // for news told once, at start
 
 private:
     void place();

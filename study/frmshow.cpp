@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -23,6 +22,7 @@
 #include "platform/settingsstore.h"
 #include "platform/twips.h"
 #include "questionbank/recordset.h"
+#include "study/documentopener.h"
 #include "study/feedbacknote.h"
 #include "study/form4.h"
 #include "study/module1.h"
@@ -463,10 +463,19 @@ void FrmShow::amewords_Click() {
 }
 
 void FrmShow::mnuhelp_Click() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(ProgramFolder::file(QStringLiteral("help.html"))));
+    const QString page = ProgramFolder::file(QStringLiteral("help.html"));
+    DocumentOpener::open(this, QUrl::fromLocalFile(page),
+                         QStringLiteral("没有找到可以打开帮助页的浏览器。\n\n帮助页文件在：\n%1\n"
+                                        "可以用其他方式（例如文件管理器）打开它。")
+                             .arg(page));
 }
 
-void FrmShow::mnuwebsite_Click() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(webSite()))); }
+void FrmShow::mnuwebsite_Click() {
+    const QString site = QString::fromLatin1(webSite());
+    DocumentOpener::open(
+        this, QUrl(site),
+        QStringLiteral("没有找到可以打开网页的浏览器。\n\n网站地址：%1").arg(site));
+}
 
 void FrmShow::aboutus_Click() {
     Form4 about(this);

@@ -4,20 +4,41 @@
 #include "platform/datafolder.h"
 #include "platform/windowplacement.h"
 #include "questionbank/addedit.h"
+#include "study/documentopener.h"
+#include "study/feedbacknote.h"
 #include "study/form3.h"
+#include "study/stepaside.h"
 
 StudyApp::StudyApp(SettingsStore& store, FrmShow::SpeechMaker speech)
-    : frm_(std::make_unique<FrmShow>(store, std::move(speech))) {
+    : frm_(std::make_unique<FrmShow>(store, std::move(speech))),
+      stepAside_(std::make_unique<StepAside>(*frm_)) {
     frm_->setOptionsOpener([](FrmShow& main) { Form3::showModal(main); });
     frm_->setEditorOpener([this](FrmShow&) { showEditor(); });
     frm_->setEditorFinder([this]() -> addedit* { return editor(); });
+    DocumentOpener::install(frm_.get());
 }
 
-StudyApp::~StudyApp() { delete editor_; }
+StudyApp::~StudyApp() {
+    delete editor_;
+}
 
 void StudyApp::start() {
     frm_->Form_Load();
     frm_->show();
+    tellKeptBank();
+}
+
+// Once per newer installed bank: the log alone reaches nobody.
+void StudyApp::tellKeptBank() {
+    const QList<DataFolder::KeptCopy> kept = DataFolder::untoldKeptCopies();
+    if (kept.isEmpty()) return;
+    frm_->note()->say(
+        QStringLiteral("软件更新带来了新的题库，但您改过的题库已保留，新题目没有加入：\n"
+                       "%1\n"
+                       "怎样把新题目加进来，见帮助（F1）第 9 节「文件存放位置」。")
+            .arg(kept.first().copy),
+        FeedbackNote::kNoticeMs);
+    for (const DataFolder::KeptCopy& k : kept) DataFolder::markTold(DataFolder::userFolder(), k);
 }
 
 void StudyApp::activate() {
@@ -42,7 +63,7 @@ void StudyApp::showEditor() {
     // Closing releases the form and its database; the next use loads afresh.
     editor->setCloser([editor] { editor->deleteLater(); });
     editor_ = editor;
-    // Beside the display, which stays on top and would hide part of the list.
+    // Beside the display, so that both stay in view.
     WindowPlacement::placeBeside(*editor, *frm_);
     editor->show();
 }

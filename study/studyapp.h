@@ -8,7 +8,7 @@
 #include "study/frmshow.h"
 
 class SettingsStore;
-
+class StepAside;
 
 // Study's windows: the main window and the windows its menu opens.
 class StudyApp : public QObject {
@@ -28,6 +28,10 @@ public slots:
     void activate();
 
 private:
+    void tellKeptBank();
+
     std::unique_ptr<FrmShow> frm_;
+    // Declared after the display, so it goes first and never outlives it.
+    std::unique_ptr<StepAside> stepAside_;
     QPointer<addedit> editor_;
 };

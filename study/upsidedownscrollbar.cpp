@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/upsidedownscrollbar.h"
 
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -13,6 +15,10 @@ UpsideDownScrollBar::UpsideDownScrollBar(int lowest, int highest, QWidget* paren
     // Keys: with inverted controls Up asks for a step down, which the
     // turn-round below makes a step up, like the upper arrow.
     setInvertedControls(true);
+    // Qt leaves scroll bars out of the focus chain, as they normally ride on
+    // a view that takes the keys; a spinner is a control of its own, reached
+    // by a click and by Tab like the box beside it.
+    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractSlider::actionTriggered, this, &UpsideDownScrollBar::turnStepRound);
 }
 
@@ -48,4 +54,16 @@ void UpsideDownScrollBar::wheelEvent(QWheelEvent* e) {
                         e->pointingDevice());
     QScrollBar::wheelEvent(&flipped);
     e->setAccepted(flipped.isAccepted());
+}
+
+// The styles draw no focus mark on a scroll bar; without one a learner could
+// not tell that the keys now go to the spinner.
+void UpsideDownScrollBar::paintEvent(QPaintEvent* e) {
+    QScrollBar::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
 }

@@ -13,6 +13,7 @@ public:
 
 protected:
     void wheelEvent(QWheelEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void turnStepRound(int action);

@@ -15,6 +15,9 @@
 
 #include "platform/copyrecord.h"
 #include "platform/datafolder.h"
+#include "platform/settingsstore.h"
+#include "study/feedbacknote.h"
+#include "study/studyapp.h"
 #include "tests/support/testenv.h"
 
 namespace {
@@ -173,4 +176,91 @@ TEST_F(Upgrade, CopyInUseIsReplacedAtALaterStart) {
     }
     start();
     EXPECT_EQ(readFile(inUser("reg.ocx")), "bank 2");
+}
+
+// ---- Telling the learner once ----------------------------------------------
+
+namespace {
+QStringList untoldNames(const TestEnv& env, const QString& user) {
+    QStringList names;
+    for (const DataFolder::KeptCopy& k :
+         DataFolder::untoldKeptCopies(env.programDir(), DataFolder::Mode::Installed, user))
+        names << k.name + QLatin1Char(':') + k.copy;
+    return names;
+}
+}  // namespace
+
+TEST_F(Upgrade, KeptCopyIsToldOncePerNewerInstalledBank) {
+    start();
+    EXPECT_TRUE(untoldNames(env, user).isEmpty()) << "a fresh copy is nothing to tell";
+    writeFile(inUser("reg.ocx"), "bank 1 with my own question");
+    start();
+    EXPECT_TRUE(untoldNames(env, user).isEmpty()) << "no newer bank yet";
+
+    install("bank 2");
+    start();
+    const auto kept =
+        DataFolder::untoldKeptCopies(env.programDir(), DataFolder::Mode::Installed, user);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(kept[0].copy, inUser("reg.ocx"));
+    EXPECT_EQ(kept[0].installed, env.file("reg.ocx"));
+    start();
+    EXPECT_EQ(untoldNames(env, user).size(), 1) << "until told, every start has it";
+    ASSERT_TRUE(DataFolder::markTold(user, kept[0]));
+    start();
+    EXPECT_TRUE(untoldNames(env, user).isEmpty()) << "told once";
+    EXPECT_EQ(readFile(inUser("installed.sha256")).count('\n'), 1)
+        << "the copy record keeps only what sha256sum can check";
+
+    install("bank 3");
+    start();
+    EXPECT_EQ(untoldNames(env, user).size(), 1) << "a newer bank again";
+    EXPECT_TRUE(
+        DataFolder::untoldKeptCopies(env.programDir(), DataFolder::Mode::Portable, user).isEmpty());
+}
+
+TEST_F(Upgrade, NothingToTellWhenTheCopyFollowedOrIsMissing) {
+    start();
+    install("bank 2");
+    start();
+    EXPECT_EQ(readFile(inUser("reg.ocx")), "bank 2");
+    EXPECT_TRUE(untoldNames(env, user).isEmpty()) << "replaced, not kept";
+    QFile::remove(inUser("reg.ocx"));
+    install("bank 3");
+    EXPECT_TRUE(untoldNames(env, user).isEmpty());
+}
+
+// Study, started on a system install after the upgrade, says so under its
+// display the first time, and not again.
+TEST(UpgradeNotice, StudyTellsOnceUnderTheDisplay) {
+    TestEnv env;
+    qputenv("QUILLMERE_DATA_MODE", "installed");
+    const QString user = env.root() + QStringLiteral("/data/Quillmere");
+    const auto bank = [&](const char* question) {
+        env.makeBank(
+            {{QStringLiteral("交通安全法律"), QString::fromUtf8(question), QStringLiteral("答")}});
+    };
+    env.makePersonalList({});
+    const auto startStudy = [&] {
+        SettingsStore store;
+        StudyApp study(store, FrmShow::SpeechMaker{});
+        study.main().setTerminator([] {});
+        study.start();
+        return study.main().note()->isVisible() ? study.main().note()->text() : QString();
+    };
+    bank("第一版");
+    EXPECT_EQ(startStudy(), QString());
+    bank("我改过的");
+    QFile::remove(user + QStringLiteral("/reg.ocx"));
+    ASSERT_TRUE(
+        QFile::copy(env.file(QStringLiteral("reg.ocx")), user + QStringLiteral("/reg.ocx")));
+    bank("第二版");
+
+    const QString said = startStudy();
+    EXPECT_TRUE(said.contains(QStringLiteral("已保留"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(user + QStringLiteral("/reg.ocx")));
+    EXPECT_TRUE(said.contains(QStringLiteral("帮助")))
+        << "where to read how to take the new questions";
+    EXPECT_EQ(startStudy(), QString()) << "told once";
+    qunsetenv("QUILLMERE_DATA_MODE");
 }

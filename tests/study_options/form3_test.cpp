@@ -19,6 +19,7 @@
 #include <QtTest/QTest>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "platform/messagebox.h"
 #include "platform/olecolour.h"
@@ -65,8 +66,12 @@ void wheel(QScrollBar* bar, int angle) {
                   Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(bar, &e);
 }
-void wheelUp(QScrollBar* bar) { wheel(bar, 120); }
-void wheelDown(QScrollBar* bar) { wheel(bar, -120); }
+void wheelUp(QScrollBar* bar) {
+    wheel(bar, 120);
+}
+void wheelDown(QScrollBar* bar) {
+    wheel(bar, -120);
+}
 
 // Replaces what a box holds with typed text.
 void typeInto(QLineEdit* edit, const QString& text) {
@@ -259,8 +264,8 @@ TEST_F(OptionsDialog, SpinnersLeaveEitherEndByArrowKeyAndWheel) {
         int lowest, highest;
     };
     withDialog([&](Form3& d) {
-        for (const Spinner& s : {Spinner{"VScroll2", "text1_1", 3, 15},
-                                 Spinner{"VScroll1", "text2", 8, 55}}) {
+        for (const Spinner& s :
+             {Spinner{"VScroll2", "text1_1", 3, 15}, Spinner{"VScroll1", "text2", 8, 55}}) {
             SCOPED_TRACE(s.name);
             QScrollBar* bar = child<QScrollBar>(d, s.name);
             QLineEdit* box = child<QLineEdit>(d, s.box);
@@ -303,6 +308,42 @@ TEST_F(OptionsDialog, SpinnersLeaveEitherEndByArrowKeyAndWheel) {
     });
     EXPECT_EQ(stored("ctimeword"), QStringLiteral("3"));
     EXPECT_EQ(stored("FontSizeNumber"), QStringLiteral("8"));
+}
+
+// As a user reaches them: a click on the spinner or Tab from its box gives
+// it the keys, and the keys then go to whatever holds the focus.
+TEST_F(OptionsDialog, SpinnersTakeTheKeysByClickAndByTab) {
+    withDialog([&](Form3& d) {
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        const auto focused = [] { return QApplication::focusWidget(); };
+        for (const auto& [name, box] : {std::pair{"VScroll2", "text1_1"}, {"VScroll1", "text2"}}) {
+            SCOPED_TRACE(name);
+            QScrollBar* bar = child<QScrollBar>(d, name);
+            QLineEdit* edit = child<QLineEdit>(d, box);
+
+            edit->setFocus(Qt::OtherFocusReason);
+            ASSERT_EQ(focused(), edit);
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            ASSERT_EQ(focused(), bar) << "Tab from the box does not reach its spinner";
+            bar->setValue(10);
+            QTest::keyClick(focused(), Qt::Key_PageUp);
+            QTest::keyClick(focused(), Qt::Key_Up);
+            EXPECT_EQ(bar->value(), 12);
+            QTest::keyClick(focused(), Qt::Key_PageDown);
+            EXPECT_EQ(bar->value(), 11);
+            EXPECT_EQ(edit->text(), QStringLiteral("11"));
+
+            edit->setFocus(Qt::OtherFocusReason);
+            clickArrow(bar, true);
+            ASSERT_EQ(focused(), bar) << "a click leaves the keys elsewhere";
+            QTest::keyClick(focused(), Qt::Key_Down);
+            QTest::keyClick(focused(), Qt::Key_Down);
+            EXPECT_EQ(bar->value(), 10);
+        }
+    });
+    EXPECT_EQ(stored("ctimeword"), QStringLiteral("10"));
+    EXPECT_EQ(stored("FontSizeNumber"), QStringLiteral("10"));
 }
 
 TEST_F(OptionsDialog, TypedSecondsAreIgnoredTheSpinnerIsSaved) {
