@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 #include "platform/logging.h"
 
@@ -74,4 +75,42 @@ bool WindowPlacement::placeBeside(QWidget& window, const QWidget& keepVisible) {
                            << place.topLeft.y() << (place.clear ? "beside" : "over the least of")
                            << keepVisible.objectName();
     return place.clear;
+}
+
+QPoint FitOnScreen::place(QPoint at, QSize frame, const QRect& screen, const QRect& available) {
+    // Lifted before and not moved since: it stands where it stood.
+    const int home = home_ && at == lifted_ ? *home_ : at.y();
+    int x = at.x();
+    if (screen.right() + 1 - frame.width() < x)
+        x = screen.right() + 1 - frame.width();
+    else if (x < screen.left())
+        x = screen.left();
+    int y = home;
+    if (home + frame.height() - 1 > available.bottom())
+        y = std::max(available.top(), available.bottom() + 1 - frame.height());
+    if (y != home) {
+        home_ = home;
+        lifted_ = {x, y};
+    } else {
+        home_.reset();
+    }
+    return {x, y};
+}
+
+bool SystemMoveWatch::endsMoveToRedo(QEvent::Type type, Qt::MouseButtons buttons) {
+    if (!moving_) return false;
+    switch (type) {
+        case QEvent::Enter:
+        case QEvent::MouseButtonRelease:
+        case QEvent::NonClientAreaMouseButtonRelease:
+            break;
+        case QEvent::MouseMove:
+        case QEvent::HoverMove:
+            if (buttons & Qt::LeftButton) return false;
+            break;
+        default:
+            return false;
+    }
+    moving_ = false;
+    return std::exchange(askedWhileMoving_, false);
 }

@@ -36,26 +36,21 @@ QFont arial(int points) {
     f.setPointSize(points);
     return f;
 }
-
-// Button value of a mouse event: 1 left, 2 right, 4 middle, summed over the
-// buttons held, so both buttons together give 3.
-int buttonValue(Qt::MouseButtons b) {
-    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
-}
-
-int shiftValue(Qt::KeyboardModifiers m) {
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
-}
 }  // namespace
 
-const char* FrmShow::webSite() { return "https://gab.122.gov.cn/"; }
+const char* FrmShow::webSite() {
+    return "https://gab.122.gov.cn/";
+}
 
 QString FrmShow::displayText(const QString& question, const QString& answer) {
-    return question + QStringLiteral("  ") + QStringLiteral("(后面为答案）") + QStringLiteral("  ") + answer;
+    return question + QStringLiteral("  ") + QStringLiteral("(后面为答案）") +
+           QStringLiteral("  ") + answer;
 }
 
 FrmShow::FrmShow(SettingsStore& store, SpeechMaker speech, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), store_(store), makeSpeech_(std::move(speech)) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      store_(store),
+      makeSpeech_(std::move(speech)) {
     setObjectName(QStringLiteral("FrmShow"));
     setWindowTitle(QString());
     setAutoFillBackground(true);
@@ -155,7 +150,8 @@ void FrmShow::applyWindowSettings() {
     setWindowFlag(Qt::WindowStaysOnTopHint, settings_.ontopword != 0);
     LB_->move(Twips::toPixels(60), Twips::toPixels(80));
     QPalette lp = LB_->palette();
-    lp.setColor(QPalette::WindowText, OleColour::toColor(OleColour::fromNumber(settings_.txtColor)));
+    lp.setColor(QPalette::WindowText,
+                OleColour::toColor(OleColour::fromNumber(settings_.txtColor)));
     LB_->setPalette(lp);
     QFont f = LB_->font();
     f.setPointSize(settings_.FontSizeNumber);
@@ -171,8 +167,7 @@ void FrmShow::frmForm_reload() {
     Timer6_.setInterval(settings_.ctimeword * 1000);
     openRecordSet();
     Timer6_.start();
-    stepDue_ = 0;
-    stepDueByKey_ = false;
+    tickDue_ = false;
     speechSilenced_ = false;
     // A voice still speaking the previous record is left to finish: the
     // engine changes no voice while it speaks, and the next spoken tick
@@ -199,8 +194,8 @@ void FrmShow::showCurrentRecord() {
     answerHidden_ = has && settings_.delayword == 1;
     if (answerHidden_) revealTimer_.start(settings_.ctimeword * 500);
     if (has)
-        qCInfo(lcDisplay).noquote() << "record" << rs->AbsolutePosition() + 1 << "of" << rs->RecordCount()
-                                    << ":" << YinPiaoLbl_->text();
+        qCInfo(lcDisplay).noquote() << "record" << rs->AbsolutePosition() + 1 << "of"
+                                    << rs->RecordCount() << ":" << YinPiaoLbl_->text();
     else
         qCInfo(lcDisplay) << "no record to show";
     picture_->showRecord(has ? Data1_.Recordset() : nullptr);
@@ -209,62 +204,13 @@ void FrmShow::showCurrentRecord() {
 
 void FrmShow::YinPiaoLbl_Change() {
     const RecordSet* rs = Data1_.Recordset();
-    LB_->setText(rs && rs->hasCurrent() ? displayText(YinPiaoLbl_->text(),
-                                                      answerHidden_ ? QString() : EnglishWordLbl_->text())
-                                        : QString());
+    const bool has = rs && rs->hasCurrent();
+    shownQuestion_ = has ? YinPiaoLbl_->text() : QString();
+    shownAnswer_ = has && !answerHidden_ ? EnglishWordLbl_->text() : QString();
+    shortened_.clear();
+    LB_->setText(has ? displayText(shownQuestion_, shownAnswer_) : QString());
     LB_->repaint();
     AdjustSize();
-}
-
-void FrmShow::AdjustSize() {
-    const double tpp = Twips::perPixel();
-    const QString text = LB_->text();
-    // The designed lengths suit 12 points; at other sizes they grow with the
-    // font, so the window keeps the shape it has at 12 points instead of
-    // turning into a column (larger fonts) or a strip (smaller ones).
-    const double scale = LB_->font().pointSizeF() / 12.0;
-    const QScreen* s = screen();
-    // Never wider than the screen can show with the window's margin.
-    const double widest = s ? (s->availableGeometry().width() - Twips::toPixels(200)) * tpp : 1e9;
-    // 1. One-line width and line height, in the label's own font. The label
-    // sizes itself to the text, so fallback fonts for Chinese count in both
-    // measures just as they do in LB.
-    lb0_->setFont(LB_->font());
-    lb0_->setText(text);
-    lb0_->adjustSize();
-    const double w0 = lb0_->width() * tpp;
-    const double h0 = lb0_->height() * tpp;
-    // 2. Height wrapped at 5000 (at 12 points) in the configured size.
-    const double h1 = LB_->heightForWidth(Twips::toPixels(std::min(5000.0 * scale, widest))) * tpp;
-    // 3. The one-line width spread over that many lines, never below 2100.
-    const double lines = h1 > 0 && h0 > 0 ? h1 / h0 : 1.0;
-    const int textWidth = Twips::toPixels(std::min(MaxValue(2100.0 * scale, w0 / lines), widest));
-    // A picture stands above the text, which is at least as wide as it.
-    const int width = std::max(textWidth, picture_->pictureSize().width());
-    const int height = LB_->heightForWidth(width);
-    picture_->move(LB_->x() + (width - picture_->pictureSize().width()) / 2, Twips::toPixels(80));
-    LB_->move(LB_->x(), Twips::toPixels(80) + picture_->spaceAbove());
-    LB_->resize(width, height);
-    // 4. The window hugs the label (and the picture).
-    resize(width + Twips::toPixels(200), height + Twips::toPixels(200) + picture_->spaceAbove());
-    if (s) {
-        // 5. Keep it on the screen horizontally.
-        const QRect g = s->geometry();
-        if (g.right() + 1 - frameGeometry().width() < x())
-            move(g.right() + 1 - frameGeometry().width(), y());
-        else if (x() < g.left())
-            move(g.left(), y());
-        // A window that grew past the bottom of the screen moves up, but
-        // never above the top: the start of the question stays readable.
-        const QRect a = s->availableGeometry();
-        if (frameGeometry().bottom() > a.bottom())
-            move(x(), std::max(a.top(), a.bottom() + 1 - frameGeometry().height()));
-    }
-    // 6.
-    LB_->repaint();
-    update();
-    qCInfo(lcDisplay).noquote()
-        << QStringLiteral("geometry %1 %2 %3x%4").arg(x()).arg(y()).arg(this->width()).arg(this->height());
 }
 
 void FrmShow::renewVoice() {
@@ -274,11 +220,7 @@ void FrmShow::renewVoice() {
 
 void FrmShow::Timer6_Timer() {
     if (speaking_) {
-        // A step a key asked for stands; ticks do not pile up behind it.
-        if (stepDue_ == 0) {
-            stepDue_ = 1;
-            stepDueByKey_ = false;
-        }
+        tickDue_ = true;  // ticks do not pile up behind the speech
         return;
     }
     step(1, false);
@@ -286,12 +228,9 @@ void FrmShow::Timer6_Timer() {
 
 void FrmShow::stepByKey(int direction) {
     qCInfo(lcDisplay) << "step by key" << direction;
-    if (speaking_) {
-        // Like a tick: it waits for the end of the speech, then runs at once.
-        stepDue_ = direction;
-        stepDueByKey_ = true;
-        return;
-    }
+    // A learner who steps on does not want the old record read to its end:
+    // its speech stops and the step runs now, so each press is one step.
+    if (speaking_) stopSpeech();
     step(direction, true);
 }
 
@@ -322,15 +261,19 @@ void FrmShow::step(int direction, bool byKey) {
     if (voice_) speakShownRecord(question, answer);
 }
 
-bool FrmShow::speechAllowed() const { return settings_.voice == 1 && !speechSilenced_; }
+bool FrmShow::speechAllowed() const {
+    return settings_.voice == 1 && !speechSilenced_;
+}
 
 void FrmShow::speakShownRecord(const QString& question, const QString& answer) {
     // The marker between question and answer is never spoken. A hidden
     // answer is spoken when it is shown.
     QStringList texts{question};
     if (settings_.isnoSpeak == 1) {
-        if (answerHidden_) answerToSpeak_ = answer;
-        else texts << answer;
+        if (answerHidden_)
+            answerToSpeak_ = answer;
+        else
+            texts << answer;
     }
     speakTexts(texts);
 }
@@ -359,6 +302,14 @@ void FrmShow::speakTexts(const QStringList& texts) {
     if (!started) speechEnded(request, false);
 }
 
+void FrmShow::stopSpeech() {
+    if (speaking_ && voice_) voice_->cancel();
+    speaking_ = false;
+    ++speechRequest_;  // a late notice of the stopped request is ignored
+    answerSpeechDue_ = false;
+    tickDue_ = false;
+}
+
 void FrmShow::speechEnded(int request, bool played) {
     if (request != speechRequest_ || !speaking_) return;
     speaking_ = false;
@@ -374,62 +325,7 @@ void FrmShow::speechEnded(int request, bool played) {
         if (speechAllowed() && voice_) speakTexts({answer});
         if (speaking_) return;  // a step due meanwhile waits for the answer too
     }
-    if (stepDue_ != 0) {
-        const int direction = std::exchange(stepDue_, 0);
-        const bool byKey = std::exchange(stepDueByKey_, false);
-        step(direction, byKey);
-    }
-}
-
-void FrmShow::mousePressEvent(QMouseEvent* e) {
-    dragOffset_ = e->globalPosition().toPoint() - pos();
-    Form_MouseDown(buttonValue(e->buttons()), shiftValue(e->modifiers()), int(e->position().x()),
-                   int(e->position().y()));
-}
-
-bool FrmShow::eventFilter(QObject* o, QEvent* e) {
-    if (o == LB_ && e->type() == QEvent::MouseButtonPress) {
-        auto* me = static_cast<QMouseEvent*>(e);
-        dragOffset_ = me->globalPosition().toPoint() - pos();
-        LB_MouseDown(buttonValue(me->buttons()), shiftValue(me->modifiers()), int(me->position().x()),
-                     int(me->position().y()));
-        return true;
-    }
-    if (o == LB_ && (e->type() == QEvent::MouseMove || e->type() == QEvent::MouseButtonRelease)) {
-        auto* me = static_cast<QMouseEvent*>(e);
-        if (e->type() == QEvent::MouseMove) mouseMoveEvent(me);
-        else mouseReleaseEvent(me);
-        return true;
-    }
-    return QWidget::eventFilter(o, e);
-}
-
-void FrmShow::Form_MouseDown(int button, int, int, int) {
-    if (button == 2) mnumain_->popup(QCursor::pos());
-    if (button == 1) {
-        // The drag begins with the first move of the held button. Begun at
-        // the press, a plain click (to give the window the keys) left the
-        // window manager moving the window, taking every key, until the next
-        // click.
-        moveOnMotion_ = true;
-        manualDrag_ = false;
-    }
-}
-
-void FrmShow::mouseMoveEvent(QMouseEvent* e) {
-    if (!(e->buttons() & Qt::LeftButton)) return;
-    if (moveOnMotion_) {
-        moveOnMotion_ = false;
-        // The window system drags the window; without one we follow the mouse.
-        QWindow* w = windowHandle();
-        manualDrag_ = !(w && w->startSystemMove());
-    }
-    if (manualDrag_) move(e->globalPosition().toPoint() - dragOffset_);
-}
-
-void FrmShow::mouseReleaseEvent(QMouseEvent*) {
-    moveOnMotion_ = false;
-    manualDrag_ = false;
+    if (std::exchange(tickDue_, false)) step(1, false);
 }
 
 void FrmShow::mnustop_Click() {
@@ -441,7 +337,7 @@ void FrmShow::mnustop_Click() {
         if (!Timer6_.isActive()) Timer6_.start();
     } else {
         Timer6_.stop();
-        if (!stepDueByKey_) stepDue_ = 0;  // a stopped timer has no tick due
+        tickDue_ = false;  // a stopped timer has no tick due
         mnustop_->setText(QStringLiteral("继续(&C)"));
     }
 }
@@ -457,7 +353,8 @@ void FrmShow::managewords_Click() {
 void FrmShow::amewords_Click() {
     Data1_.DatabaseName.clear();
     Data1_.clear();
-    const bool started = QProcess::startDetached(ProgramFolder::file(QStringLiteral("Manager")), {});
+    const bool started =
+        QProcess::startDetached(ProgramFolder::file(QStringLiteral("Manager")), {});
     qCInfo(lcDisplay) << "hand-over to Manager" << (started ? "started" : "failed to start");
     endProcess();
 }
@@ -482,7 +379,9 @@ void FrmShow::aboutus_Click() {
     about.exec();
 }
 
-void FrmShow::mnuquit_Click() { endProcess(); }
+void FrmShow::mnuquit_Click() {
+    endProcess();
+}
 
 void FrmShow::closeEvent(QCloseEvent* e) {
     // A close by the system ends the process like the exit command.
@@ -493,11 +392,8 @@ void FrmShow::closeEvent(QCloseEvent* e) {
 void FrmShow::endProcess() {
     Timer6_.stop();
     revealTimer_.stop();
-    stepDue_ = 0;
     note_->hide();
-    if (speaking_ && voice_) voice_->cancel();
-    speaking_ = false;
-    ++speechRequest_;
+    stopSpeech();
     qCInfo(lcDisplay) << "ending";
     if (terminate_) terminate_();
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/speech.h"
+#include "platform/windowplacement.h"
 #include "study/datacontrol.h"
 #include "study/settingsio.h"
 #include "study/settingsrecord.h"
@@ -94,6 +95,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
     void buildMenu();
@@ -108,8 +110,14 @@ private:
     bool speechAllowed() const;
     void tell(const QString& text, int ms);
     void speechEnded(int request, bool played);
+    // Stops the speech in progress and forgets what waited for its end.
+    void stopSpeech();
     void applyWindowSettings();
+    int labelWidth();
+    // Shortens the shown record's text to what `room` shows at `width`; its height.
+    int shortenToFit(int width, int room);
     void endProcess();
+    void watchSystemMove(const QEvent* e);
 
     SettingsStore& store_;
     SpeechMaker makeSpeech_;
@@ -122,16 +130,18 @@ private:
     QLabel* EnglishWordLbl_ = nullptr;
     QuestionPicture* picture_ = nullptr;  // above the text when the record has one
     QMenu* mnumain_ = nullptr;
+    // The shown record's parts of the display text, and the text in LB when
+    // the screen could not show it whole (empty otherwise).
+    QString shownQuestion_, shownAnswer_, shortened_;
+    FitOnScreen fitOnScreen_;
     QAction* mnustop_ = nullptr;
     std::unique_ptr<Speech> voice_;
     // Speech runs on while the window keeps answering. A tick that falls due
     // meanwhile waits for its end and then runs at once; further ones are not
     // queued, as with a coalescing platform timer.
     bool speaking_ = false;
-    // A step that fell due meanwhile: its direction (0 none) and whether a key
-    // asked for it (the step then starts the interval again).
-    int stepDue_ = 0;
-    bool stepDueByKey_ = false;
+    // A tick fell due meanwhile. Keys do not wait: they stop the speech.
+    bool tickDue_ = false;
     // Answers after half a step (delayword): the answer is hidden until the
     // reveal timer fires; its speech, if any, waits for the question's.
     bool answerHidden_ = false;
@@ -141,7 +151,7 @@ private:
     std::unique_ptr<FeedbackNote> note_;
     std::function<addedit*()> editorFinder_;
     bool changingList_ = false;  // a J or K is in hand (its question may be open)
-    int speechRequest_ = 0;  // tells a late notice of an abandoned request apart
+    int speechRequest_ = 0;      // tells a late notice of an abandoned request apart
     // After a failure (no sound device) the display stays silent until the
     // next reload, so the engine's complaints are not repeated every tick.
     bool speechSilenced_ = false;
@@ -150,4 +160,5 @@ private:
     QPoint dragOffset_;
     bool manualDrag_ = false;
     bool moveOnMotion_ = false;  // the left button is down: a move drags the window
+    SystemMoveWatch systemMove_;
 };

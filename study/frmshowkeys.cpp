@@ -113,10 +113,13 @@ void FrmShow::removeShownFromPersonalList() {
     if (r.outcome != PersonalList::Outcome::Removed) return;
 
     // The display's copy loses the record too (the file may be held by the
-    // editor, so it is not read again) and goes on with the next one.
+    // editor, so it is not read again). Removed while shown, the display goes
+    // on with the next one; when it moved on while the question was open, it
+    // goes on from the record it shows.
     RecordSet* rs = Data1_.Recordset();
     if (!rs || !showingPersonalList()) return;  // a reload meanwhile chose another source
     const QString before = rs->Bookmark();
+    const bool removingShown = rs->hasCurrent() && rs->field(kIndex).toLongLong() == index;
     bool found = false;
     for (rs->MoveFirst(); !rs->atEOF(); rs->MoveNext()) {
         if (rs->field(kIndex).toLongLong() == index) {
@@ -135,7 +138,10 @@ void FrmShow::removeShownFromPersonalList() {
         openRecordSet();
         return;
     }
-    stepByKey(1);
+    if (removingShown || before.isEmpty())
+        stepByKey(1);
+    else
+        rs->setBookmark(before);
 }
 
 void FrmShow::toggleAnswersAfterPause() {

@@ -79,7 +79,7 @@ TEST(KeysDisplay, RightAndLeftStepNowAndStartTheIntervalAgain) {
     EXPECT_FALSE(w.Timer6()->isActive());
 }
 
-TEST(KeysDisplay, AStepByKeyDuringSpeechWaitsLikeATick) {
+TEST(KeysDisplay, ArrowsDuringSpeechStopItAndStepAtOnce) {
     KeysFixture f;
     f.env.makeBank(threeQuestions());
     f.settings({{"voice", "1"}});
@@ -87,14 +87,28 @@ TEST(KeysDisplay, AStepByKeyDuringSpeechWaitsLikeATick) {
     FrmShow& w = f.start();
     f.key(Qt::Key_Right);
     ASSERT_TRUE(w.isSpeaking());
-    for (int i = 0; i < 5; ++i) f.key(Qt::Key_Left);
+    EXPECT_EQ(f.shownQuestion(), "问题2");
+    // Every press is one step, now, and the record left is no longer read.
+    const char* back[] = {"问题1", "问题3", "问题2", "问题1", "问题3"};
+    for (int i = 0; i < 5; ++i) {
+        f.key(Qt::Key_Left);
+        EXPECT_EQ(f.shownQuestion(), back[i]) << i;
+        EXPECT_EQ(f.speech.cancelled, i + 1) << "the old record's speech stops";
+        EXPECT_TRUE(w.isSpeaking()) << "the new record is spoken";
+    }
+    EXPECT_EQ(f.speech.spoken, QStringList({"问题2", "问题1", "问题3", "问题2", "问题1", "问题3"}));
+    // A tick still waits for the end of the speech, then runs at once.
     w.Timer6_Timer();
-    EXPECT_EQ(f.shownQuestion(), "问题2") << "the record being spoken stays";
+    EXPECT_EQ(f.shownQuestion(), "问题3");
     ASSERT_TRUE(f.speech.finish());
-    EXPECT_EQ(f.shownQuestion(), "问题1") << "one step back, not five, and not the tick's";
+    EXPECT_EQ(f.shownQuestion(), "问题1");
+    // A key stops the speech and the tick that waited for it: one step only.
+    w.Timer6_Timer();
+    f.key(Qt::Key_Right);
+    EXPECT_EQ(f.shownQuestion(), "问题2");
     ASSERT_TRUE(f.speech.finish());
     EXPECT_FALSE(f.speech.finish()) << "nothing else was due";
-    EXPECT_EQ(f.shownQuestion(), "问题1");
+    EXPECT_EQ(f.shownQuestion(), "问题2");
 }
 
 TEST(KeysDisplay, F1OpensTheHelpPage) {

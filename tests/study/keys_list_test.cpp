@@ -4,17 +4,17 @@
 // file cannot be written.
 #include <gtest/gtest.h>
 
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
 
 #include "questionbank/addedit.h"
 #include "questionbank/recordset.h"
 #include "study/studyapp.h"
-#include "tests/support/picturebytes.h"
 #include "tests/study/keysfixture.h"
+#include "tests/support/picturebytes.h"
 
 namespace {
 std::vector<BankSchema::Question> personal(std::initializer_list<const char*> questions) {
@@ -148,6 +148,31 @@ TEST(KeysPersonalList, KRemovesTheShownQuestionAfterAskingAndGoesOn) {
     f.key(Qt::Key_K);
     EXPECT_EQ(f.shownQuestion(), "乙");
     MessageBox::setAnswerHook({});
+}
+
+TEST(KeysPersonalList, KWhileTheDisplayMovesOnGoesOnFromWhereTheDisplayIs) {
+    KeysFixture f;
+    f.env.makeBank(threeQuestions());
+    f.env.makePersonalList(personal({"甲", "乙", "丙", "丁"}));
+    f.settings({{"guageword", "10"}, {"voice", "1"}});
+    FrmShow& w = f.start();
+    ASSERT_EQ(f.shownQuestion(), "甲");
+    // Two steps fall due while the question is open.
+    MessageBox::setAnswerHook([&](const MessageBox::Shown&) {
+        w.Timer6_Timer();
+        w.Timer6_Timer();
+        return true;
+    });
+    f.key(Qt::Key_K);
+    MessageBox::setAnswerHook({});
+    EXPECT_EQ(f.personalRows(), QStringList({"乙|答乙", "丙|答丙", "丁|答丁"}))
+        << "the question asked about is the one removed";
+    EXPECT_EQ(f.shownQuestion(), "丙") << "the display stays where it is";
+    EXPECT_EQ(f.speech.spoken, QStringList({"乙", "丙"})) << "and is not spoken again";
+    w.Timer6_Timer();
+    EXPECT_EQ(f.shownQuestion(), "丁");
+    w.Timer6_Timer();
+    EXPECT_EQ(f.shownQuestion(), "乙") << "the removed one is gone from the cycle";
 }
 
 TEST(KeysPersonalList, KOnTheLastEntryBehavesAsAnEmptyListAtReload) {

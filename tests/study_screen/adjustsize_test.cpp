@@ -88,14 +88,86 @@ TEST(AdjustSizeOnScreen, WindowThatWouldEndBelowTheScreenMovesUp) {
     EXPECT_EQ(w.pos(), QPoint(100, 50));
 }
 
-TEST(AdjustSizeOnScreen, WindowTallerThanTheScreenStopsAtTheTop) {
+namespace {
+// The window shows all of what its label holds, and fits the available area.
+void expectWholeOnScreen(FrmShow& w) {
+    const QRect available = w.screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(w.frameGeometry()))
+        << w.x() << "," << w.y() << " " << w.width() << "x" << w.height();
+    EXPECT_EQ(w.LB()->heightForWidth(w.LB()->width()), w.LB()->height())
+        << "the label is as tall as its text";
+    EXPECT_LE(w.LB()->geometry().bottom(), w.height()) << "the label ends inside the window";
+}
+}  // namespace
+
+TEST(AdjustSizeOnScreen, AQuestionTooLongForTheScreenGivesWayToTheAnswer) {
+    const QString huge = QString(kLong).repeated(40).left(5000);
+    const QString answer = QStringLiteral("应当立即停车，开启危险报警闪光灯");
+    for (int points : {12, 24}) {
+        SCOPED_TRACE(points);
+        StudyFixture f;
+        f.env.makeBank({{QStringLiteral("交通安全法律"), huge, answer}});
+        f.settings({{"FontSizeNumber", QByteArray::number(points).constData()}, {"voice", "0"}});
+        FrmShow& w = f.start();
+        const QString text = w.LB()->text();
+        EXPECT_TRUE(text.startsWith(huge.left(100))) << "the question starts as it does";
+        EXPECT_TRUE(text.endsWith(QStringLiteral("…  (后面为答案）  ") + answer))
+            << "the marker and the whole answer stay: " << text.right(40).toStdString();
+        EXPECT_LT(text.size(), FrmShow::displayText(huge, answer).size());
+        expectWholeOnScreen(w);
+        EXPECT_GT(w.frameGeometry().height(), 768 * 3 / 4) << "as much as the screen shows";
+    }
+}
+
+TEST(AdjustSizeOnScreen, AfterATooLongQuestionLaterRecordsArePlacedAsBefore) {
+    // Numbered, so the display shows them in this order.
+    const QString shortOne = QStringLiteral("1 ") + kShort;
+    const QString huge = QStringLiteral("2 ") + QString(kLong).repeated(40).left(5000);
+    const QString longOne = QStringLiteral("3 ") + kLong;
+    StudyFixture f;
+    f.env.makeBank({{QStringLiteral("交通安全法律"), shortOne, kAnswer},
+                    {QStringLiteral("交通安全法律"), huge, kAnswer},
+                    {QStringLiteral("交通安全法律"), longOne, kAnswer}});
+    f.settings({{"voice", "0"}});
+    FrmShow& w = f.start();
+    ASSERT_EQ(f.shownQuestion(), shortOne);
+    w.move(200, 400);
+    w.AdjustSize();
+    const QRect shortFrame = w.frameGeometry();
+    w.Timer6_Timer();
+    ASSERT_TRUE(f.shownQuestion().startsWith(huge.left(10)));
+    expectWholeOnScreen(w);
+    EXPECT_LT(w.y(), 400) << "lifted to show what it can";
+    w.Timer6_Timer();
+    EXPECT_EQ(f.shownQuestion(), longOne) << "a question that fits is shown whole";
+    EXPECT_EQ(w.pos(), QPoint(200, 400)) << "back where the learner left it";
+    w.Timer6_Timer();
+    EXPECT_EQ(w.frameGeometry(), shortFrame) << "the same place and size as the first time";
+    // Moved while lifted, it stays where it was put.
+    w.Timer6_Timer();
+    w.move(300, 20);
+    w.Timer6_Timer();
+    w.Timer6_Timer();
+    EXPECT_EQ(w.pos(), QPoint(300, 20));
+}
+
+TEST(AdjustSizeOnScreen, AShortenedTextIsLaidOutWholeAgainAtASmallerFont) {
     StudyFixture f;
     f.env.makeBank({{QStringLiteral("交通安全法律"), kLong.repeated(3), kAnswer}});
     f.settings({{"FontSizeNumber", "55"}, {"voice", "0"}});
     FrmShow& w = f.start();
-    w.move(30, 400);
+    w.move(30, 200);
     w.AdjustSize();
-    EXPECT_GT(w.height(), 768);
-    EXPECT_EQ(w.y(), 0);
+    EXPECT_NE(w.LB()->text(), FrmShow::displayText(kLong.repeated(3), kAnswer));
+    expectWholeOnScreen(w);
+    EXPECT_EQ(w.frameGeometry().bottom(), 767) << "lifted to end on the screen";
     EXPECT_LE(w.frameGeometry().right(), 1023) << "never wider than the screen";
+    // The options dialog sets a smaller font and asks for the layout again.
+    QFont font = w.LB()->font();
+    font.setPointSize(12);
+    w.LB()->setFont(font);
+    w.AdjustSize();
+    EXPECT_EQ(w.LB()->text(), FrmShow::displayText(kLong.repeated(3), kAnswer));
+    expectWholeOnScreen(w);
+    EXPECT_EQ(w.y(), 200) << "back where it stood";
 }
