@@ -18,7 +18,7 @@
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 #include "questionbank/categories.h"
-#include "study/frmshow.h"
+#include "study/questionwindow.h"
 #include "study/module1.h"
 #include "study/settingsio.h"
 #include "study/upsidedownscrollbar.h"
@@ -74,7 +74,7 @@ void ColourSwatch::mouseReleaseEvent(QMouseEvent* e) {
 
 // Without an owner form: the window manager would centre an owned dialog
 // over the main window and hide the preview the dialog makes there.
-Form3::Form3(FrmShow& main) : QDialog(nullptr), main_(main) {
+Form3::Form3(QuestionWindow& main) : QDialog(nullptr), main_(main) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("选项..."));
     // Only the close box: closing is the one way to finish.
@@ -255,7 +255,7 @@ void Form3::text2_Change() {
     fontSize_ = size;
     setLabelFont(size);
     main_.settings().FontSizeNumber = qint16(size);
-    main_.AdjustSize();
+    main_.fitToText();
     main_.repaint();
 }
 
@@ -286,7 +286,7 @@ void Form3::xpcmdbutton1_Click() {
     setFormColour(kDefaultForm);
     setLabelFont(kDefaultFontSize);
     text2_->setText(QString::number(kDefaultFontSize));
-    main_.AdjustSize();
+    main_.fitToText();
     main_.repaint();
 }
 
@@ -323,7 +323,7 @@ void Form3::Form_Unload() {
     qCInfo(lcSettings) << "options dialog closed, saving";
     SetAutoRun(s);
     SettingsIo::save(main_.store(), s, Picture1_->oleColour(), Picture2_->oleColour());
-    main_.frmForm_reload();
+    main_.reload();
 }
 
 void Form3::done(int result) {
@@ -331,17 +331,17 @@ void Form3::done(int result) {
     QDialog::done(result);
 }
 
-void Form3::showModal(FrmShow& main) {
+void Form3::showModal(QuestionWindow& main) {
     static QPointer<Form3> open;
     if (open) {  // at most one dialog
         open->raise();
         open->activateWindow();
         return;
     }
-    QPointer<FrmShow> owner(&main);
+    QPointer<QuestionWindow> owner(&main);
     open = new Form3(main);
     WindowPlacement::placeBeside(*open, main);
     open->exec();
     delete open.data();  // released, so the next opening starts from the record
-    if (owner) owner->frmForm_reload();
+    if (owner) owner->reload();
 }

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-class FrmShow;
+class QuestionWindow;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -40,12 +40,12 @@ private:
 class Form3 : public QDialog {
     Q_OBJECT
 public:
-    explicit Form3(FrmShow& main);
+    explicit Form3(QuestionWindow& main);
     ~Form3() override;
 
     // What the menu does: build the dialog afresh, run it modally (the
     // display timer keeps ticking in the nested loop), release it, reload.
-    static void showModal(FrmShow& main);
+    static void showModal(QuestionWindow& main);
 
     // Handlers, named by control and event.
     void Form_Load();
@@ -75,7 +75,7 @@ private:
     void setLabelColour(std::uint32_t ole);
     void setFormColour(std::uint32_t ole);
 
-    FrmShow& main_;
+    QuestionWindow& main_;
     bool unloaded_ = false;
     // The size that closing stores: the last whole number in range that
     // text2 held, so stray typing there never reaches the settings.

@@ -9,11 +9,11 @@
 #include "study/form3.h"
 #include "study/stepaside.h"
 
-StudyApp::StudyApp(SettingsStore& store, FrmShow::SpeechMaker speech)
-    : frm_(std::make_unique<FrmShow>(store, std::move(speech))),
+StudyApp::StudyApp(SettingsStore& store, QuestionWindow::SpeechMaker speech)
+    : frm_(std::make_unique<QuestionWindow>(store, std::move(speech))),
       stepAside_(std::make_unique<StepAside>(*frm_)) {
-    frm_->setOptionsOpener([](FrmShow& main) { Form3::showModal(main); });
-    frm_->setEditorOpener([this](FrmShow&) { showEditor(); });
+    frm_->setOptionsOpener([](QuestionWindow& main) { Form3::showModal(main); });
+    frm_->setEditorOpener([this](QuestionWindow&) { showEditor(); });
     frm_->setEditorFinder([this]() -> addedit* { return editor(); });
     DocumentOpener::install(frm_.get());
 }
@@ -23,7 +23,7 @@ StudyApp::~StudyApp() {
 }
 
 void StudyApp::start() {
-    frm_->Form_Load();
+    frm_->load();
     frm_->show();
     tellKeptBank();
 }

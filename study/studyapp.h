@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "questionbank/addedit.h"
-#include "study/frmshow.h"
+#include "study/questionwindow.h"
 
 class SettingsStore;
 class StepAside;
@@ -14,11 +14,11 @@ class StepAside;
 class StudyApp : public QObject {
     Q_OBJECT
 public:
-    StudyApp(SettingsStore& store, FrmShow::SpeechMaker speech);
+    StudyApp(SettingsStore& store, QuestionWindow::SpeechMaker speech);
     ~StudyApp() override;
 
     void start();
-    FrmShow& main() { return *frm_; }
+    QuestionWindow& main() { return *frm_; }
     // The personal-list editor, when it is open.
     addedit* editor() const { return editor_; }
     void showEditor();
@@ -30,7 +30,7 @@ public slots:
 private:
     void tellKeptBank();
 
-    std::unique_ptr<FrmShow> frm_;
+    std::unique_ptr<QuestionWindow> frm_;
     // Declared after the display, so it goes first and never outlives it.
     std::unique_ptr<StepAside> stepAside_;
     QPointer<addedit> editor_;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one display step to a record with a picture (move, text,
 // reading the picture from the file, decoding it for the screen and
-// AdjustSize): a 60 KB JPEG photo and an SVG sign of the shipped bank. The
+// fitToText): a 60 KB JPEG photo and an SVG sign of the shipped bank. The
 // floor is the same step to the same question without a picture.
 #include <benchmark/benchmark.h>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 
 #include "bench/study/picturemaker.h"
 #include "platform/settingsstore.h"
-#include "study/frmshow.h"
+#include "study/questionwindow.h"
 #include "study/questionpicture.h"
 #include "tests/support/testenv.h"
 
@@ -46,10 +46,10 @@ void tick(benchmark::State& state, Kind kind) {
         s.write(QStringLiteral("guageword"), QStringLiteral("2"));
     }
     SettingsStore store;
-    FrmShow w(store, {});
-    w.Form_Load();
+    QuestionWindow w(store, {});
+    w.load();
     w.show();
-    for (auto _ : state) w.Timer6_Timer();
+    for (auto _ : state) w.cycle().onStepTimer();
     if (kind != Kind::None && !w.picture()->shown()) state.SkipWithError("no picture shown");
     state.counters["picture_bytes"] = double(bytes) / qs.size();
     state.counters["picture_height"] = w.picture()->pictureSize().height();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The cost of one display step (move, text, AdjustSize) for a short and a
+// The cost of one display step (move, text, fitToText) for a short and a
 // 300-character question.
 #include <benchmark/benchmark.h>
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include <QLabel>
 
 #include "platform/settingsstore.h"
-#include "study/frmshow.h"
+#include "study/questionwindow.h"
 #include "tests/support/testenv.h"
 
 namespace {
@@ -24,10 +24,10 @@ void tick(benchmark::State& state, const QString& question) {
         s.write(QStringLiteral("voice"), QStringLiteral("0"));
     }
     SettingsStore store;
-    FrmShow w(store, {});
-    w.Form_Load();
+    QuestionWindow w(store, {});
+    w.load();
     w.show();
-    for (auto _ : state) w.Timer6_Timer();
+    for (auto _ : state) w.cycle().onStepTimer();
     state.counters["chars"] = w.LB()->text().size();
 }
 }  // namespace

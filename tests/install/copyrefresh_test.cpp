@@ -243,7 +243,7 @@ TEST(UpgradeNotice, StudyTellsOnceUnderTheDisplay) {
     env.makePersonalList({});
     const auto startStudy = [&] {
         SettingsStore store;
-        StudyApp study(store, FrmShow::SpeechMaker{});
+        StudyApp study(store, QuestionWindow::SpeechMaker{});
         study.main().setTerminator([] {});
         study.start();
         return study.main().note()->isVisible() ? study.main().note()->text() : QString();

@@ -12,13 +12,13 @@
 
 namespace {
 struct HeldSpeech : StudyFixture {
-    FrmShow& startSpeaking(std::initializer_list<std::pair<const char*, const char*>> values = {
+    QuestionWindow& startSpeaking(std::initializer_list<std::pair<const char*, const char*>> values = {
                                {"voice", "1"}, {"isnoSpeak", "1"}}) {
         env.makeBank(threeQuestions());
         settings(values);
         speech.hold = true;
-        FrmShow& w = start();
-        w.Timer6_Timer();
+        QuestionWindow& w = start();
+        w.cycle().onStepTimer();
         return w;
     }
 };
@@ -49,11 +49,11 @@ struct LogLines {
 
 TEST(DisplaySpeechTiming, TicksWhileSpeakingWaitThenOneStepRunsAtOnce) {
     HeldSpeech f;
-    FrmShow& w = f.startSpeaking();
+    QuestionWindow& w = f.startSpeaking();
     EXPECT_EQ(f.shownQuestion(), "问题2");
-    EXPECT_TRUE(w.isSpeaking()) << "speak() returned while the text is still being spoken";
+    EXPECT_TRUE(w.cycle().isSpeaking()) << "speak() returned while the text is still being spoken";
     // Three ticks fall due while the record is spoken: none moves or cuts it.
-    for (int i = 0; i < 3; ++i) w.Timer6_Timer();
+    for (int i = 0; i < 3; ++i) w.cycle().onStepTimer();
     EXPECT_EQ(f.shownQuestion(), "问题2");
     EXPECT_EQ(f.speech.spoken, QStringList({"问题2", "答案2"}));
     EXPECT_EQ(f.speech.cancelled, 0);
@@ -63,16 +63,16 @@ TEST(DisplaySpeechTiming, TicksWhileSpeakingWaitThenOneStepRunsAtOnce) {
     EXPECT_EQ(f.speech.spoken, QStringList({"问题2", "答案2", "问题3", "答案3"}));
     ASSERT_TRUE(f.speech.finish());
     EXPECT_EQ(f.shownQuestion(), "问题3") << "only one waiting step";
-    EXPECT_FALSE(w.isSpeaking());
-    w.Timer6_Timer();
+    EXPECT_FALSE(w.cycle().isSpeaking());
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.shownQuestion(), "问题1");
 }
 
 TEST(DisplaySpeechTiming, WindowAnswersTheMenuWhileSpeaking) {
     HeldSpeech f;
-    FrmShow& w = f.startSpeaking();
-    ASSERT_TRUE(w.isSpeaking());
-    w.Form_MouseDown(2, 0, 5, 5);
+    QuestionWindow& w = f.startSpeaking();
+    ASSERT_TRUE(w.cycle().isSpeaking());
+    w.mouseDown(2);
     EXPECT_TRUE(w.mnumain()->isVisible());
     w.mnumain()->hide();
     EXPECT_EQ(f.speech.cancelled, 0);
@@ -80,30 +80,30 @@ TEST(DisplaySpeechTiming, WindowAnswersTheMenuWhileSpeaking) {
 
 TEST(DisplaySpeechTiming, PauseDropsTheWaitingTick) {
     HeldSpeech f;
-    FrmShow& w = f.startSpeaking();
-    w.Timer6_Timer();
-    w.mnustop_Click();  // pause while speaking
+    QuestionWindow& w = f.startSpeaking();
+    w.cycle().onStepTimer();
+    w.togglePause();  // pause while speaking
     EXPECT_EQ(f.speech.cancelled, 0) << "pause does not cut the speech short";
     f.speech.finish();
     EXPECT_EQ(f.shownQuestion(), "问题2");
-    EXPECT_FALSE(w.Timer6()->isActive());
+    EXPECT_FALSE(w.cycle().stepTimer()->isActive());
 }
 
 TEST(DisplaySpeechTiming, ExitHandOverAndCloseEndAtOnceAndStopTheSpeech) {
     for (int way = 0; way < 3; ++way) {
         HeldSpeech f;
-        FrmShow& w = f.startSpeaking();
-        w.Timer6_Timer();  // a tick is waiting for the speech
+        QuestionWindow& w = f.startSpeaking();
+        w.cycle().onStepTimer();  // a tick is waiting for the speech
         if (way == 0)
-            w.mnuquit_Click();
+            w.quit();
         else if (way == 1)
-            w.amewords_Click();
+            w.handOverToManager();
         else
             w.close();
         EXPECT_EQ(f.terminated, 1) << way;
         EXPECT_EQ(f.speech.cancelled, 1) << way;
-        EXPECT_FALSE(w.isSpeaking()) << way;
-        EXPECT_FALSE(w.Timer6()->isActive()) << way;
+        EXPECT_FALSE(w.cycle().isSpeaking()) << way;
+        EXPECT_FALSE(w.cycle().stepTimer()->isActive()) << way;
         EXPECT_FALSE(f.speech.finish()) << "a cancelled request is not finished " << way;
         EXPECT_EQ(f.shownQuestion(), "问题2") << way;
     }
@@ -112,33 +112,33 @@ TEST(DisplaySpeechTiming, ExitHandOverAndCloseEndAtOnceAndStopTheSpeech) {
 TEST(DisplaySpeechTiming, AFailureSilencesTheDisplayUntilTheNextReload) {
     LogLines log("study.speech=true");
     HeldSpeech f;
-    FrmShow& w = f.startSpeaking({{"voice", "1"}, {"isnoSpeak", "0"}});
-    w.Timer6_Timer();
+    QuestionWindow& w = f.startSpeaking({{"voice", "1"}, {"isnoSpeak", "0"}});
+    w.cycle().onStepTimer();
     f.speech.finish(false);  // no sound device
     EXPECT_EQ(f.shownQuestion(), "问题3") << "a failure ends the speech like a success";
     EXPECT_EQ(f.speech.spoken, QStringList({"问题2"}));
-    for (int i = 0; i < 3; ++i) w.Timer6_Timer();
+    for (int i = 0; i < 3; ++i) w.cycle().onStepTimer();
     EXPECT_EQ(f.speech.spoken, QStringList({"问题2"})) << "no further attempt before a reload";
     EXPECT_EQ(LogLines::count("silent until the next reload"), 1);
-    w.frmForm_reload();
+    w.reload();
     EXPECT_EQ(f.speech.spoken, QStringList({"问题2"}))
         << "the record shown at reload is not spoken";
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.speech.spoken, QStringList({"问题2", "问题2"}));
 }
 
 TEST(DisplaySpeechTiming, ReloadWhileSpeakingLetsTheSpeechEndAndSpeaksNothingNew) {
     HeldSpeech f;
-    FrmShow& w = f.startSpeaking();
+    QuestionWindow& w = f.startSpeaking();
     const int voices = f.speech.created;
-    w.Timer6_Timer();
-    w.frmForm_reload();
+    w.cycle().onStepTimer();
+    w.reload();
     EXPECT_EQ(f.speech.created, voices) << "no voice change while the engine speaks";
     EXPECT_EQ(f.shownQuestion(), "问题1");
     f.speech.finish();
     EXPECT_EQ(f.shownQuestion(), "问题1") << "the reload restarted the timer: no tick is waiting";
     EXPECT_EQ(f.speech.spoken, QStringList({"问题2", "答案2"}));
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.speech.created, voices + 1);
     EXPECT_EQ(f.speech.spoken.mid(2), QStringList({"问题2", "答案2"}));
 }

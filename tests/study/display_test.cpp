@@ -12,12 +12,12 @@ TEST(DisplayCycle, ThreeRecordsWrapAfterTheLast) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
     f.settings({{"guageword", "1"}, {"voice", "0"}});
-    FrmShow& w = f.start();
-    EXPECT_EQ(w.Timer6()->interval(), 7000);
-    EXPECT_TRUE(w.Timer6()->isActive());
+    QuestionWindow& w = f.start();
+    EXPECT_EQ(w.cycle().stepTimer()->interval(), 7000);
+    EXPECT_TRUE(w.cycle().stepTimer()->isActive());
     QStringList seen{f.shownQuestion()};
     for (int i = 0; i < 4; ++i) {
-        w.Timer6_Timer();
+        w.cycle().onStepTimer();
         seen << f.shownQuestion();
     }
     EXPECT_EQ(seen, QStringList({"问题1", "问题2", "问题3", "问题1", "问题2"}));
@@ -28,10 +28,10 @@ TEST(DisplayCycle, OneRecordIsShownAndSpokenOnEveryTick) {
     StudyFixture f;
     f.env.makeBank({{"交通信号", "唯一", "答"}});
     f.settings({{"guageword", "2"}});
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     EXPECT_TRUE(f.speech.spoken.isEmpty()) << "the record shown at open is not spoken";
-    w.Timer6_Timer();
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.shownQuestion(), "唯一");
     EXPECT_EQ(f.speech.spoken, QStringList({"唯一", "唯一"}));
 }
@@ -40,18 +40,18 @@ TEST(DisplayCycle, EmptySetSkipsTheTickAndStaysEmpty) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
     f.settings({{"guageword", "5"}});
-    FrmShow& w = f.start();
-    w.Timer6_Timer();
+    QuestionWindow& w = f.start();
+    w.cycle().onStepTimer();
     EXPECT_EQ(w.LB()->text(), QString());
     EXPECT_TRUE(f.speech.spoken.isEmpty());
 }
 
 TEST(DisplayCycle, MissingBankGivesMessageAndEmptyDisplay) {
     StudyFixture f;
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     ASSERT_EQ(f.messages.size(), 1u);
     EXPECT_TRUE(f.messages[0].text.contains("reg.ocx"));
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(w.LB()->text(), QString());
 }
 
@@ -72,8 +72,8 @@ TEST(DisplaySpeech, VoiceAndAnswerSettings) {
         StudyFixture f;
         f.env.makeBank(threeQuestions());
         f.settings({{"voice", c.voice}, {"isnoSpeak", c.isnoSpeak}});
-        FrmShow& w = f.start();
-        w.Timer6_Timer();
+        QuestionWindow& w = f.start();
+        w.cycle().onStepTimer();
         EXPECT_EQ(f.speech.spoken, c.spoken) << "voice " << c.voice << " isnoSpeak " << c.isnoSpeak;
     }
 }
@@ -83,12 +83,12 @@ TEST(DisplaySpeech, ChineseVoiceChosenByExactDescription) {
     f.env.makeBank(threeQuestions());
     f.voices = {"microsoft simplified chinese", "Mandarin", "Microsoft Simplified Chinese",
                 "Microsoft Simplified Chinese"};
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     EXPECT_EQ(f.speech.selected, QList<int>({2}));
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.speech.selected, QList<int>({2, 2}));
     f.voices = {"Mandarin"};
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.speech.selected.size(), 2) << "without a match the default voice stays";
     EXPECT_EQ(f.speech.spoken.size(), 2);
 }
@@ -96,11 +96,11 @@ TEST(DisplaySpeech, ChineseVoiceChosenByExactDescription) {
 TEST(AdjustSize, ShortTextGetsTheMinimumWidth) {
     StudyFixture f;
     f.env.makeBank({{"交通安全法律", "短", "是"}});
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     // Every record carries the marker, which alone nearly fills the minimum
     // at 12 points; a caption without it (like the colour sample) is short.
     w.LB()->setText(QStringLiteral("短"));
-    w.AdjustSize();
+    w.fitToText();
     EXPECT_EQ(w.LB()->width(), Twips::toPixels(2100));
     EXPECT_EQ(w.width(), Twips::toPixels(2100) + Twips::toPixels(200));
     EXPECT_EQ(w.height(), w.LB()->height() + Twips::toPixels(200));
@@ -109,7 +109,7 @@ TEST(AdjustSize, ShortTextGetsTheMinimumWidth) {
     QFont big = w.LB()->font();
     big.setPointSize(24);
     w.LB()->setFont(big);
-    w.AdjustSize();
+    w.fitToText();
     EXPECT_EQ(w.LB()->width(), Twips::toPixels(4200));
 }
 
@@ -117,7 +117,7 @@ TEST(AdjustSize, LargeFontsDoNotMakeAColumn) {
     StudyFixture f;
     f.env.makeBank({{"交通安全法律", "短", "是"}});
     f.settings({{"FontSizeNumber", "55"}});
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     // One line at 12 points stays one line at 55.
     const QFontMetrics fm(w.LB()->font());
     EXPECT_LT(w.LB()->height(), 2 * fm.height());
@@ -128,7 +128,7 @@ TEST(AdjustSize, LongTextIsSpreadOverLinesAndWraps) {
     StudyFixture f;
     const QString longQ = QString(QStringLiteral("机动车在道路上行驶时应当遵守交通规则")).repeated(10);
     f.env.makeBank({{"交通安全法律", longQ, QStringLiteral("是")}});
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     const QFontMetrics fm(w.LB()->font());
     EXPECT_GT(w.LB()->width(), Twips::toPixels(2100));
     EXPECT_LT(w.LB()->width(), fm.horizontalAdvance(w.LB()->text()));
@@ -139,14 +139,14 @@ TEST(AdjustSize, LongTextIsSpreadOverLinesAndWraps) {
 TEST(AdjustSize, WindowIsKeptOnTheScreenHorizontally) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     const QRect screen = w.screen()->geometry();
     w.move(screen.right() - 20, 300);
-    w.AdjustSize();
+    w.fitToText();
     EXPECT_EQ(w.frameGeometry().right(), screen.right());
     EXPECT_EQ(w.y(), 300);
     w.move(-50, 40);
-    w.AdjustSize();
+    w.fitToText();
     EXPECT_EQ(w.x(), 0);
     EXPECT_EQ(w.y(), 40);
 }
@@ -155,7 +155,7 @@ TEST(WindowSettings, ColoursAndSizeAppliedAtLoad) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
     f.settings({{"txtColor", "255"}, {"formColor", "11230520"}, {"FontSizeNumber", "20"}, {"ontopword", "0"}});
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     EXPECT_EQ(w.LB()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     EXPECT_EQ(w.palette().color(QPalette::Window), QColor(56, 93, 171));
     EXPECT_EQ(w.LB()->font().pointSize(), 20);
@@ -167,7 +167,7 @@ TEST(WindowSettings, ColoursAndSizeAppliedAtLoad) {
 TEST(WindowSettings, FirstRunLookIsTheDesignedOne) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     EXPECT_TRUE(w.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(w.LB()->palette().color(QPalette::WindowText), w.palette().color(QPalette::HighlightedText));
     EXPECT_EQ(w.LB()->font().pointSize(), 12);

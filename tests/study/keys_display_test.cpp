@@ -15,7 +15,7 @@
 #include "tests/study/keysfixture.h"
 
 namespace {
-QAction* stopEntry(FrmShow& w) {
+QAction* stopEntry(QuestionWindow& w) {
     return w.mnumain()->findChild<QAction*>("mnustop");
 }
 
@@ -39,31 +39,31 @@ public slots:
 TEST(KeysDisplay, SpacePausesAndContinuesLikeTheMenuEntry) {
     KeysFixture f;
     f.env.makeBank(threeQuestions());
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     f.key(Qt::Key_Space);
-    EXPECT_FALSE(w.Timer6()->isActive());
+    EXPECT_FALSE(w.cycle().stepTimer()->isActive());
     EXPECT_EQ(stopEntry(w)->text(), "继续(&C)");
     EXPECT_EQ(f.note(), "已暂停");
     f.key(Qt::Key_Space);
-    EXPECT_TRUE(w.Timer6()->isActive());
+    EXPECT_TRUE(w.cycle().stepTimer()->isActive());
     EXPECT_EQ(stopEntry(w)->text(), "暂停(&P)");
     // After a reload the caption still says continue; Space then only sets it back.
     f.key(Qt::Key_Space);
-    w.frmForm_reload();
+    w.reload();
     f.key(Qt::Key_Space);
     EXPECT_EQ(stopEntry(w)->text(), "暂停(&P)");
-    EXPECT_TRUE(w.Timer6()->isActive());
+    EXPECT_TRUE(w.cycle().stepTimer()->isActive());
 }
 
 TEST(KeysDisplay, RightAndLeftStepNowAndStartTheIntervalAgain) {
     KeysFixture f;
     f.env.makeBank(threeQuestions());
     f.settings({{"ctimeword", "3"}, {"voice", "1"}});
-    FrmShow& w = f.start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.Timer6()->remainingTime() < 2500; }, 5000));
+    QuestionWindow& w = f.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.cycle().stepTimer()->remainingTime() < 2500; }, 5000));
     f.key(Qt::Key_Right);
     EXPECT_EQ(f.shownQuestion(), "问题2");
-    EXPECT_GT(w.Timer6()->remainingTime(), 2800) << "the step starts again from the key";
+    EXPECT_GT(w.cycle().stepTimer()->remainingTime(), 2800) << "the step starts again from the key";
     EXPECT_EQ(f.speech.spoken, QStringList({"问题2"})) << "spoken as a tick is";
     f.key(Qt::Key_Left);
     EXPECT_EQ(f.shownQuestion(), "问题1");
@@ -76,7 +76,7 @@ TEST(KeysDisplay, RightAndLeftStepNowAndStartTheIntervalAgain) {
     f.key(Qt::Key_Space);
     f.key(Qt::Key_Right);
     EXPECT_EQ(f.shownQuestion(), "问题2");
-    EXPECT_FALSE(w.Timer6()->isActive());
+    EXPECT_FALSE(w.cycle().stepTimer()->isActive());
 }
 
 TEST(KeysDisplay, ArrowsDuringSpeechStopItAndStepAtOnce) {
@@ -84,9 +84,9 @@ TEST(KeysDisplay, ArrowsDuringSpeechStopItAndStepAtOnce) {
     f.env.makeBank(threeQuestions());
     f.settings({{"voice", "1"}});
     f.speech.hold = true;
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     f.key(Qt::Key_Right);
-    ASSERT_TRUE(w.isSpeaking());
+    ASSERT_TRUE(w.cycle().isSpeaking());
     EXPECT_EQ(f.shownQuestion(), "问题2");
     // Every press is one step, now, and the record left is no longer read.
     const char* back[] = {"问题1", "问题3", "问题2", "问题1", "问题3"};
@@ -94,16 +94,16 @@ TEST(KeysDisplay, ArrowsDuringSpeechStopItAndStepAtOnce) {
         f.key(Qt::Key_Left);
         EXPECT_EQ(f.shownQuestion(), back[i]) << i;
         EXPECT_EQ(f.speech.cancelled, i + 1) << "the old record's speech stops";
-        EXPECT_TRUE(w.isSpeaking()) << "the new record is spoken";
+        EXPECT_TRUE(w.cycle().isSpeaking()) << "the new record is spoken";
     }
     EXPECT_EQ(f.speech.spoken, QStringList({"问题2", "问题1", "问题3", "问题2", "问题1", "问题3"}));
     // A tick still waits for the end of the speech, then runs at once.
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.shownQuestion(), "问题3");
     ASSERT_TRUE(f.speech.finish());
     EXPECT_EQ(f.shownQuestion(), "问题1");
     // A key stops the speech and the tick that waited for it: one step only.
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     f.key(Qt::Key_Right);
     EXPECT_EQ(f.shownQuestion(), "问题2");
     ASSERT_TRUE(f.speech.finish());
@@ -126,7 +126,7 @@ TEST(KeysDisplay, F1OpensTheHelpPage) {
 TEST(KeysDisplay, ClickGivesTheWindowTheKeys) {
     KeysFixture f;
     f.env.makeBank(threeQuestions());
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     QApplication::setActiveWindow(&w);
     w.clearFocus();
     QTest::mouseClick(w.LB(), Qt::LeftButton);
@@ -141,33 +141,33 @@ TEST(KeysDisplay, HShowsTheAnswerAfterHalfTheStep) {
     f.env.makeBank(
         {{"交通安全法律", "短", QString(60, QChar(0x957F))}, {"交通安全法律", "问二", "答二"}});
     f.settings({{"ctimeword", "1"}, {"voice", "1"}, {"isnoSpeak", "1"}});
-    FrmShow& w = f.start();
-    w.Timer6()->stop();  // the test steps by hand
+    QuestionWindow& w = f.start();
+    w.cycle().stepTimer()->stop();  // the test steps by hand
     f.key(Qt::Key_H);
     EXPECT_EQ(f.note(), "稍后显示答案：开");
-    EXPECT_FALSE(w.answerHidden()) << "the shown step is left as it is";
+    EXPECT_FALSE(w.cycle().answerHidden()) << "the shown step is left as it is";
     f.key(Qt::Key_Right);
-    EXPECT_TRUE(w.answerHidden());
-    EXPECT_EQ(w.LB()->text(), FrmShow::displayText("问二", QString()))
+    EXPECT_TRUE(w.cycle().answerHidden());
+    EXPECT_EQ(w.LB()->text(), QuestionWindow::displayText("问二", QString()))
         << "question and marker, no answer";
     EXPECT_EQ(f.speech.spoken, QStringList({"问二"})) << "the question with the question";
-    EXPECT_EQ(w.revealTimer()->interval(), 500);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.answerHidden(); }, 3000));
-    EXPECT_EQ(w.LB()->text(), FrmShow::displayText("问二", "答二"));
+    EXPECT_EQ(w.cycle().revealTimer()->interval(), 500);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.cycle().answerHidden(); }, 3000));
+    EXPECT_EQ(w.LB()->text(), QuestionWindow::displayText("问二", "答二"));
     EXPECT_EQ(f.speech.spoken, QStringList({"问二", "答二"})) << "the answer with the answer";
     // The window sizes to the text at both moments.
     f.key(Qt::Key_Right);
     const QSize hidden = w.size();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.answerHidden(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.cycle().answerHidden(); }, 3000));
     EXPECT_GT(w.size().height() * w.size().width(), hidden.height() * hidden.width());
     EXPECT_EQ(w.height(), w.LB()->height() + Twips::toPixels(200))
         << "the window hugs the shown text";
     // Off: as before, answer with the question.
     f.key(Qt::Key_H);
     f.key(Qt::Key_Right);
-    EXPECT_FALSE(w.answerHidden());
-    EXPECT_EQ(w.LB()->text(), FrmShow::displayText("问二", "答二"));
-    EXPECT_FALSE(w.revealTimer()->isActive());
+    EXPECT_FALSE(w.cycle().answerHidden());
+    EXPECT_EQ(w.LB()->text(), QuestionWindow::displayText("问二", "答二"));
+    EXPECT_FALSE(w.cycle().revealTimer()->isActive());
 }
 
 TEST(KeysDisplay, HWithSpeechStillGoingNeitherCutsNorPilesUp) {
@@ -175,17 +175,17 @@ TEST(KeysDisplay, HWithSpeechStillGoingNeitherCutsNorPilesUp) {
     f.env.makeBank(threeQuestions());
     f.settings({{"ctimeword", "1"}, {"voice", "1"}, {"isnoSpeak", "1"}, {"delayword", "1"}});
     f.speech.hold = true;
-    FrmShow& w = f.start();
-    w.Timer6()->stop();
-    EXPECT_TRUE(w.answerHidden()) << "the first record too shows its answer later";
-    w.Timer6_Timer();
-    ASSERT_TRUE(w.isSpeaking());
+    QuestionWindow& w = f.start();
+    w.cycle().stepTimer()->stop();
+    EXPECT_TRUE(w.cycle().answerHidden()) << "the first record too shows its answer later";
+    w.cycle().onStepTimer();
+    ASSERT_TRUE(w.cycle().isSpeaking());
     // The reveal and two ticks fall due while the question is spoken.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.answerHidden(); }, 3000));
-    EXPECT_EQ(w.LB()->text(), FrmShow::displayText("问题2", "答案2"))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.cycle().answerHidden(); }, 3000));
+    EXPECT_EQ(w.LB()->text(), QuestionWindow::displayText("问题2", "答案2"))
         << "the answer is shown on time";
-    w.Timer6_Timer();
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.speech.spoken, QStringList({"问题2"}));
     ASSERT_TRUE(f.speech.finish());
     EXPECT_EQ(f.speech.spoken, QStringList({"问题2", "答案2"}))
@@ -195,9 +195,9 @@ TEST(KeysDisplay, HWithSpeechStillGoingNeitherCutsNorPilesUp) {
     EXPECT_EQ(f.shownQuestion(), "问题3");
     EXPECT_EQ(f.speech.spoken, QStringList({"问题2", "答案2", "问题3"}));
     // A new step before the reveal drops the old answer's speech.
-    w.Timer6()->stop();
+    w.cycle().stepTimer()->stop();
     ASSERT_TRUE(f.speech.finish());
-    EXPECT_TRUE(w.answerHidden());
+    EXPECT_TRUE(w.cycle().answerHidden());
     f.key(Qt::Key_Right);
     ASSERT_TRUE(f.speech.finish());
     EXPECT_EQ(f.speech.spoken.last(), "问题1");
@@ -215,8 +215,8 @@ TEST(KeysDisplay, HHoldsAcrossReloadAndRestartInAKeyOfItsOwn) {
     EXPECT_EQ(after.value("delayword"), "1");
     after.remove("delayword");
     EXPECT_EQ(after, seeded) << "the 27 seeded values stay as they were";
-    f.frm->frmForm_reload();
-    EXPECT_TRUE(f.frm->answerHidden()) << "a reload keeps the choice";
+    f.frm->reload();
+    EXPECT_TRUE(f.frm->cycle().answerHidden()) << "a reload keeps the choice";
     // The options dialog's saving writes its eleven keys and leaves this one alone.
     SettingsRecord r = f.frm->settings();
     r.delayword = 0;
@@ -226,11 +226,11 @@ TEST(KeysDisplay, HHoldsAcrossReloadAndRestartInAKeyOfItsOwn) {
     // A restart keeps it too.
     f.frm.reset();
     f.start();
-    EXPECT_TRUE(f.frm->answerHidden());
+    EXPECT_TRUE(f.frm->cycle().answerHidden());
     f.key(Qt::Key_H);
     EXPECT_EQ(settingsFile(f).value("delayword"), "0");
-    f.frm->frmForm_reload();
-    EXPECT_FALSE(f.frm->answerHidden());
+    f.frm->reload();
+    EXPECT_FALSE(f.frm->cycle().answerHidden());
 }
 
 TEST(KeysDisplay, AnAbsentOrBadValueMeansOff) {
@@ -239,7 +239,7 @@ TEST(KeysDisplay, AnAbsentOrBadValueMeansOff) {
         f.env.makeBank(threeQuestions());
         f.settings({{"delayword", bad}});
         f.start();
-        EXPECT_FALSE(f.frm->answerHidden()) << bad;
+        EXPECT_FALSE(f.frm->cycle().answerHidden()) << bad;
         EXPECT_EQ(f.frm->settings().delayword, 0) << bad;
         f.key(Qt::Key_H);
         EXPECT_EQ(f.frm->settings().delayword, 1) << bad;

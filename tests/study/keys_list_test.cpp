@@ -37,7 +37,7 @@ TEST(KeysPersonalList, JAddsTheShownQuestionOnce) {
     f.key(Qt::Key_J);
     EXPECT_EQ(f.note(), "已在生词本中") << "a question already there is said so, not added again";
     EXPECT_EQ(f.personalRows(), QStringList({"问题1|答案1"}));
-    f.frm->Timer6_Timer();
+    f.frm->cycle().onStepTimer();
     f.key(Qt::Key_J);
     EXPECT_EQ(f.personalRows(), QStringList({"问题1|答案1", "问题2|答案2"}));
     // The note goes by itself.
@@ -93,7 +93,7 @@ TEST(KeysPersonalList, JIntoAnEmptyListThroughTheEditorAnchorsItsList) {
 TEST(KeysPersonalList, AnUnwritableListIsReportedAndLeftAlone) {
     KeysFixture f;
     f.env.makeBank(threeQuestions());
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     // Missing.
     f.key(Qt::Key_J);
     EXPECT_TRUE(f.note().contains("找不到")) << f.note().toStdString();
@@ -115,8 +115,8 @@ TEST(KeysPersonalList, AnUnwritableListIsReportedAndLeftAlone) {
     EXPECT_TRUE(f.personalRows().isEmpty());
     EXPECT_TRUE(f.messages.empty()) << "a brief note, no box that stops the display";
     // The display goes on.
-    EXPECT_TRUE(w.Timer6()->isActive());
-    w.Timer6_Timer();
+    EXPECT_TRUE(w.cycle().stepTimer()->isActive());
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.shownQuestion(), "问题2");
 }
 
@@ -127,7 +127,7 @@ TEST(KeysPersonalList, KRemovesTheShownQuestionAfterAskingAndGoesOn) {
     f.settings({{"guageword", "10"}, {"voice", "1"}});
     bool answer = false;
     MessageBox::setAnswerHook([&](const MessageBox::Shown&) { return answer; });
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     f.key(Qt::Key_K);
     ASSERT_EQ(f.messages.size(), 1u);
     EXPECT_TRUE(f.messages[0].text.contains("从生词本中删除这道题吗")) << "asked in Chinese";
@@ -139,12 +139,12 @@ TEST(KeysPersonalList, KRemovesTheShownQuestionAfterAskingAndGoesOn) {
     EXPECT_EQ(f.personalRows(), QStringList({"乙|答乙", "丙|答丙"}));
     EXPECT_EQ(f.shownQuestion(), "乙") << "the display goes on with the next one";
     EXPECT_EQ(f.speech.spoken.last(), "乙");
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.shownQuestion(), "丙");
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.shownQuestion(), "乙") << "the removed one is gone from the cycle";
     // The last of the list: the next one is the first.
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     f.key(Qt::Key_K);
     EXPECT_EQ(f.shownQuestion(), "乙");
     MessageBox::setAnswerHook({});
@@ -155,12 +155,12 @@ TEST(KeysPersonalList, KWhileTheDisplayMovesOnGoesOnFromWhereTheDisplayIs) {
     f.env.makeBank(threeQuestions());
     f.env.makePersonalList(personal({"甲", "乙", "丙", "丁"}));
     f.settings({{"guageword", "10"}, {"voice", "1"}});
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     ASSERT_EQ(f.shownQuestion(), "甲");
     // Two steps fall due while the question is open.
     MessageBox::setAnswerHook([&](const MessageBox::Shown&) {
-        w.Timer6_Timer();
-        w.Timer6_Timer();
+        w.cycle().onStepTimer();
+        w.cycle().onStepTimer();
         return true;
     });
     f.key(Qt::Key_K);
@@ -169,9 +169,9 @@ TEST(KeysPersonalList, KWhileTheDisplayMovesOnGoesOnFromWhereTheDisplayIs) {
         << "the question asked about is the one removed";
     EXPECT_EQ(f.shownQuestion(), "丙") << "the display stays where it is";
     EXPECT_EQ(f.speech.spoken, QStringList({"乙", "丙"})) << "and is not spoken again";
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.shownQuestion(), "丁");
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.shownQuestion(), "乙") << "the removed one is gone from the cycle";
 }
 
@@ -180,7 +180,7 @@ TEST(KeysPersonalList, KOnTheLastEntryBehavesAsAnEmptyListAtReload) {
     f.env.makeBank(threeQuestions());
     f.env.makePersonalList(personal({"独"}));
     f.settings({{"guageword", "10"}});
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     EXPECT_TRUE(w.showingPersonalList());
     f.key(Qt::Key_K);
     EXPECT_TRUE(f.personalRows().isEmpty());
@@ -193,7 +193,7 @@ TEST(KeysPersonalList, KOnTheLastEntryBehavesAsAnEmptyListAtReload) {
     f.key(Qt::Key_K);
     EXPECT_EQ(f.messages.size(), before);
     EXPECT_EQ(f.note(), "显示生词本时才能删除题目");
-    w.Timer6_Timer();  // an empty display ticks on without fault
+    w.cycle().onStepTimer();  // an empty display ticks on without fault
 }
 
 TEST(KeysPersonalList, KOnlyWhileThePersonalListIsShown) {
@@ -241,14 +241,14 @@ TEST(KeysPersonalList, AHundredKeysDuringSpeechLoseAndDoubleNothing) {
     f.env.makePersonalList(personal({"旧"}));
     f.settings({{"voice", "1"}, {"isnoSpeak", "1"}, {"delayword", "1"}});
     f.speech.hold = true;
-    FrmShow& w = f.start();
-    w.Timer6_Timer();
-    ASSERT_TRUE(w.isSpeaking());
+    QuestionWindow& w = f.start();
+    w.cycle().onStepTimer();
+    ASSERT_TRUE(w.cycle().isSpeaking());
     const Qt::Key keys[] = {Qt::Key_J, Qt::Key_Right, Qt::Key_J, Qt::Key_Left,  Qt::Key_K,
                             Qt::Key_H, Qt::Key_Space, Qt::Key_J, Qt::Key_Right, Qt::Key_Delete};
     for (int i = 0; i < 100; ++i) {
         f.key(keys[i % 10]);
-        if (i % 7 == 0) w.Timer6_Timer();
+        if (i % 7 == 0) w.cycle().onStepTimer();
         if (i % 13 == 0) f.speech.finish();
     }
     while (f.speech.finish()) {
@@ -259,7 +259,7 @@ TEST(KeysPersonalList, AHundredKeysDuringSpeechLoseAndDoubleNothing) {
     EXPECT_EQ(rows.size(), f.personalRows().size()) << "no row twice";
     for (const QString& r : rows)
         EXPECT_TRUE(r == "旧|答旧" || r.startsWith("问题")) << r.toStdString();
-    EXPECT_FALSE(w.isSpeaking());
+    EXPECT_FALSE(w.cycle().isSpeaking());
 }
 
 namespace {
@@ -285,7 +285,7 @@ TEST(KeysPersonalList, JTakesThePictureAlongIntoAListWithoutTheColumn) {
     EXPECT_EQ(f.note(), "已加入");
     EXPECT_EQ(personalPicture(f.env.file("word.ocx"), "问题1"), PictureBytes::svgSign())
         << "the column is added and the picture stored with the question";
-    f.frm->Timer6_Timer();
+    f.frm->cycle().onStepTimer();
     f.key(Qt::Key_J);
     EXPECT_EQ(f.personalRows(), QStringList({"问题1|答案1", "问题2|答案2"}));
     EXPECT_TRUE(personalPicture(f.env.file("word.ocx"), "问题2").isEmpty());

@@ -15,13 +15,13 @@ QStringList captions(QMenu* m) {
     for (QAction* a : m->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
     return out;
 }
-QAction* action(FrmShow& w, const char* name) { return w.mnumain()->findChild<QAction*>(QLatin1String(name)); }
+QAction* action(QuestionWindow& w, const char* name) { return w.mnumain()->findChild<QAction*>(QLatin1String(name)); }
 }  // namespace
 
 TEST(Menu, EntriesInTheirOrder) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     EXPECT_EQ(captions(w.mnumain()),
               QStringList({"暂停(&P)", "选项(&O)...", "题目管理(&E)", "新题目管理(&N)", "帮助(&H)", "-",
                            "学车网站(&W)", "关于我们(&A)", "-", "退出(&E)"}));
@@ -33,10 +33,10 @@ TEST(Menu, EntriesInTheirOrder) {
 TEST(Menu, MouseButtonValues) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
-    FrmShow& w = f.start();
-    w.Form_MouseDown(3, 0, 5, 5);
+    QuestionWindow& w = f.start();
+    w.mouseDown(3);
     EXPECT_FALSE(w.mnumain()->isVisible()) << "both buttons neither drag nor open the menu";
-    w.Form_MouseDown(4, 0, 5, 5);
+    w.mouseDown(4);
     EXPECT_FALSE(w.mnumain()->isVisible());
     QTest::mouseClick(w.LB(), Qt::RightButton);
     EXPECT_TRUE(w.mnumain()->isVisible()) << "right button on the label opens the menu";
@@ -49,51 +49,51 @@ TEST(Menu, MouseButtonValues) {
 TEST(Menu, PauseIsDecidedByTheCaptionAndReloadRestartsTheCycle) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     QAction* stop = action(w, "mnustop");
     ASSERT_NE(stop, nullptr);
     stop->trigger();
-    EXPECT_FALSE(w.Timer6()->isActive());
+    EXPECT_FALSE(w.cycle().stepTimer()->isActive());
     EXPECT_EQ(stop->text(), "继续(&C)");
-    w.Timer6_Timer();  // a reload shows the first record again
-    w.frmForm_reload();
-    EXPECT_TRUE(w.Timer6()->isActive());
+    w.cycle().onStepTimer();  // a reload shows the first record again
+    w.reload();
+    EXPECT_TRUE(w.cycle().stepTimer()->isActive());
     EXPECT_EQ(stop->text(), "继续(&C)");
     EXPECT_EQ(f.shownQuestion(), "问题1");
     stop->trigger();
     EXPECT_EQ(stop->text(), "暂停(&P)");
-    EXPECT_TRUE(w.Timer6()->isActive());
+    EXPECT_TRUE(w.cycle().stepTimer()->isActive());
 }
 
 TEST(Menu, ContinueAfterAReloadLeavesTheRunningCycleAlone) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
     f.settings({{"ctimeword", "3"}});
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     QAction* stop = action(w, "mnustop");
     ASSERT_NE(stop, nullptr);
     stop->trigger();
-    w.frmForm_reload();
-    ASSERT_TRUE(w.Timer6()->isActive());
+    w.reload();
+    ASSERT_TRUE(w.cycle().stepTimer()->isActive());
     // Let part of the interval pass, then continue: the step stays due when
     // it was, not a full interval after the click.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.Timer6()->remainingTime() < 2500; }, 5000));
-    const int before = w.Timer6()->remainingTime();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.cycle().stepTimer()->remainingTime() < 2500; }, 5000));
+    const int before = w.cycle().stepTimer()->remainingTime();
     stop->trigger();
     EXPECT_EQ(stop->text(), "暂停(&P)");
-    EXPECT_TRUE(w.Timer6()->isActive());
-    EXPECT_LE(w.Timer6()->remainingTime(), before);
+    EXPECT_TRUE(w.cycle().stepTimer()->isActive());
+    EXPECT_LE(w.cycle().stepTimer()->remainingTime(), before);
     // Continuing from a real pause starts the cycle again.
     stop->trigger();
-    EXPECT_FALSE(w.Timer6()->isActive());
+    EXPECT_FALSE(w.cycle().stepTimer()->isActive());
     stop->trigger();
-    EXPECT_TRUE(w.Timer6()->isActive());
+    EXPECT_TRUE(w.cycle().stepTimer()->isActive());
 }
 
 TEST(Menu, ExitAndSystemCloseEndWithoutSaving) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     const QByteArray before = readFile(f.env.settingsFile());
     action(w, "mnuquit")->trigger();
     EXPECT_EQ(f.terminated, 1);
@@ -105,7 +105,7 @@ TEST(Menu, ExitAndSystemCloseEndWithoutSaving) {
 TEST(Menu, HandOverEndsStudyEvenWithoutManager) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     action(w, "amewords")->trigger();
     EXPECT_EQ(f.terminated, 1);
     EXPECT_TRUE(w.Data1().DatabaseName.isEmpty());
@@ -114,7 +114,7 @@ TEST(Menu, HandOverEndsStudyEvenWithoutManager) {
 TEST(Menu, AboutWindowHasOneSizeAndNoMaximiseButton) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     Form4 about(&w);
     about.show();
     const QSize client(Twips::toPixels(4200), Twips::toPixels(2775));

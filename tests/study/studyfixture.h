@@ -9,7 +9,7 @@
 #include "platform/messagebox.h"
 #include "platform/settingsstore.h"
 #include "platform/speech.h"
-#include "study/frmshow.h"
+#include "study/questionwindow.h"
 #include "tests/support/testenv.h"
 
 // A speech engine that records what it is asked to do. With `hold` set it
@@ -73,7 +73,7 @@ struct StudyFixture {
     QStringList voices{QStringLiteral("English"), QStringLiteral("Microsoft Simplified Chinese")};
     std::vector<MessageBox::Shown> messages;
     std::unique_ptr<SettingsStore> store;
-    std::unique_ptr<FrmShow> frm;
+    std::unique_ptr<QuestionWindow> frm;
     int terminated = 0;
 
     StudyFixture() {
@@ -88,14 +88,14 @@ struct StudyFixture {
         for (const auto& [k, v] : values) s.write(QLatin1String(k), QLatin1String(v));
     }
 
-    FrmShow& start() {
+    QuestionWindow& start() {
         store = std::make_unique<SettingsStore>();
-        frm = std::make_unique<FrmShow>(*store, [this]() -> std::unique_ptr<Speech> {
+        frm = std::make_unique<QuestionWindow>(*store, [this]() -> std::unique_ptr<Speech> {
             ++speech.created;
             return std::make_unique<RecordingSpeech>(speech, voices);
         });
         frm->setTerminator([this] { ++terminated; });
-        frm->Form_Load();
+        frm->load();
         frm->show();
         return *frm;
     }

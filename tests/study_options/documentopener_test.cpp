@@ -18,7 +18,7 @@
 #include "platform/messagebox.h"
 #include "platform/settingsstore.h"
 #include "study/documentopener.h"
-#include "study/frmshow.h"
+#include "study/questionwindow.h"
 #include "study/studyapp.h"
 #include "tests/support/testenv.h"
 
@@ -40,7 +40,7 @@ protected:
     // After the opener is in place: Study looks for it as it starts.
     void startStudy() {
         store_ = std::make_unique<SettingsStore>();
-        app_ = std::make_unique<StudyApp>(*store_, FrmShow::SpeechMaker{});
+        app_ = std::make_unique<StudyApp>(*store_, QuestionWindow::SpeechMaker{});
         app_->main().setTerminator([] {});
         app_->start();
     }
@@ -61,7 +61,7 @@ protected:
     }
     QString asked() const { return bin_.filePath(QStringLiteral("asked.txt")); }
     QString askedText() const { return QString::fromUtf8(readFile(asked())).trimmed(); }
-    FrmShow& main() { return app_->main(); }
+    QuestionWindow& main() { return app_->main(); }
     void pressF1() { QTest::keyClick(&main(), Qt::Key_F1); }
     void chooseHelp() { main().findChild<QAction*>(QStringLiteral("mnuhelp"))->trigger(); }
     void chooseWebSite() { main().findChild<QAction*>(QStringLiteral("mnuwebsite"))->trigger(); }
@@ -95,7 +95,7 @@ TEST_F(HelpWithoutBrowser, OpenerWithoutBrowserIsToldOnScreenWithThePagesPlace) 
     messages_.clear();
     chooseWebSite();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !messages_.isEmpty(); }, 10000));
-    EXPECT_TRUE(messages_[0].contains(QLatin1String(FrmShow::webSite())));
+    EXPECT_TRUE(messages_[0].contains(QLatin1String(QuestionWindow::webSite())));
 }
 
 TEST_F(HelpWithoutBrowser, OpenerThatOpensItSaysNothing) {
@@ -110,7 +110,7 @@ TEST_F(HelpWithoutBrowser, OpenerThatOpensItSaysNothing) {
     QStringList asked = askedText().split(QLatin1Char('\n'));
     asked.sort();
     EXPECT_EQ(asked, QStringList({env_->file(QStringLiteral("help.html")),
-                                  QString::fromLatin1(FrmShow::webSite())}));
+                                  QString::fromLatin1(QuestionWindow::webSite())}));
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join(QLatin1Char('\n')).toStdString();
 }
 

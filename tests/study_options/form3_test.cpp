@@ -98,7 +98,7 @@ protected:
         env_->makePersonalList({{QString(), QStringLiteral("生词"), QStringLiteral("解释")}});
         MessageBox::setHook([this](const MessageBox::Shown& s) { messages_ << s.text; });
         store_ = std::make_unique<SettingsStore>();
-        app_ = std::make_unique<StudyApp>(*store_, FrmShow::SpeechMaker{});
+        app_ = std::make_unique<StudyApp>(*store_, QuestionWindow::SpeechMaker{});
         main().setTerminator([] {});
         app_->start();
     }
@@ -112,7 +112,7 @@ protected:
         env_.reset();
     }
 
-    FrmShow& main() { return app_->main(); }
+    QuestionWindow& main() { return app_->main(); }
 
     // Chooses "选项(&O)..." and runs `user` while the dialog is modal. The
     // dialog is closed through its close box afterwards unless `user` has
@@ -156,7 +156,7 @@ TEST_F(OptionsDialog, FirstRunShowsTheSeededSettingsInEveryControl) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("选项..."));
         EXPECT_TRUE(d.isModal());
         EXPECT_EQ(d.parentWidget(), nullptr) << "shown without an owner form";
-        EXPECT_TRUE(main().Timer6()->isActive())
+        EXPECT_TRUE(main().cycle().stepTimer()->isActive())
             << "the display must keep running behind the dialog";
         EXPECT_TRUE(child<QCheckBox>(d, "Check1")->isChecked());
         EXPECT_TRUE(child<QCheckBox>(d, "Check2")->isChecked());
@@ -354,7 +354,7 @@ TEST_F(OptionsDialog, TypedSecondsAreIgnoredTheSpinnerIsSaved) {
     });
     EXPECT_EQ(stored("ctimeword"), QStringLiteral("8"));
     EXPECT_EQ(main().settings().ctimeword, 8);
-    EXPECT_EQ(main().Timer6()->interval(), 8000);
+    EXPECT_EQ(main().cycle().stepTimer()->interval(), 8000);
 }
 
 // ---- Font size -------------------------------------------------------------
@@ -511,7 +511,7 @@ TEST_F(OptionsDialog, EscapeGoesThroughTheClosingSteps) {
         EXPECT_FALSE(d.isVisible());
     });
     EXPECT_EQ(stored("ctimeword"), QStringLiteral("8"));
-    EXPECT_EQ(main().Timer6()->interval(), 8000);
+    EXPECT_EQ(main().cycle().stepTimer()->interval(), 8000);
 }
 
 TEST_F(OptionsDialog, ClosingWithSavingOffWritesNothingAndRestoresTheStoredValues) {

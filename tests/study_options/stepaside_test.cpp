@@ -39,12 +39,12 @@ protected:
     }
     void startStudy() {
         store_ = std::make_unique<SettingsStore>();
-        app_ = std::make_unique<StudyApp>(*store_, FrmShow::SpeechMaker{});
+        app_ = std::make_unique<StudyApp>(*store_, QuestionWindow::SpeechMaker{});
         main().setTerminator([] {});
         app_->start();
         ASSERT_TRUE(main().windowHandle());
     }
-    FrmShow& main() { return app_->main(); }
+    QuestionWindow& main() { return app_->main(); }
     // What the window system is told, not only what the widget holds.
     bool displayAbove() {
         const bool told = main().windowHandle()->flags() & Qt::WindowStaysOnTopHint;
@@ -126,7 +126,7 @@ TEST_F(StepAsideTest, ADisplayNotKeptAboveStaysAsItIs) {
     store_->write(QStringLiteral("ontopword"), QStringLiteral("0"));
     startStudy();
     ASSERT_FALSE(displayAbove());
-    whileModal([&] { main().aboutus_Click(); }, [&](QWidget&) { EXPECT_FALSE(displayAbove()); });
+    whileModal([&] { main().showAbout(); }, [&](QWidget&) { EXPECT_FALSE(displayAbove()); });
     QTest::qWait(50);
     EXPECT_FALSE(displayAbove());
 }

@@ -28,7 +28,7 @@ Shape shapeAt(const QString& question, int points) {
     f.env.makeBank({{QStringLiteral("交通安全法律"), question, kAnswer}});
     const QByteArray size = QByteArray::number(points);
     f.settings({{"FontSizeNumber", size.constData()}, {"voice", "0"}});
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     return {w.LB()->size(), w.frameGeometry()};
 }
 
@@ -40,7 +40,7 @@ double aspect(QSize s) {
 
 TEST(AdjustSizeOnScreen, ScreenIsTheSmallOne) {
     StudyFixture f;
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     ASSERT_EQ(w.screen()->geometry(), QRect(0, 0, 1024, 768));
 }
 
@@ -71,26 +71,26 @@ TEST(AdjustSizeOnScreen, WindowThatWouldEndBelowTheScreenMovesUp) {
     f.env.makeBank({{QStringLiteral("交通安全法律"), kShort, kAnswer},
                     {QStringLiteral("交通安全法律"), kLong, kAnswer}});
     f.settings({{"FontSizeNumber", "24"}, {"voice", "0"}});
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     // Parked low while the short question shows; the long one grows it.
-    if (!w.LB()->text().startsWith(kShort.left(10))) w.Timer6_Timer();
+    if (!w.LB()->text().startsWith(kShort.left(10))) w.cycle().onStepTimer();
     ASSERT_TRUE(w.LB()->text().startsWith(kShort.left(10)));
     w.move(200, 768 - w.frameGeometry().height() - 10);
     const int left = w.x();
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     ASSERT_TRUE(w.LB()->text().startsWith(kLong.left(10)));
     EXPECT_EQ(w.frameGeometry().bottom(), 767);
     EXPECT_EQ(w.x(), left) << "only the top moves";
     EXPECT_GE(w.y(), 0);
     // A window in the middle of the screen stays where it is.
     w.move(100, 50);
-    w.AdjustSize();
+    w.fitToText();
     EXPECT_EQ(w.pos(), QPoint(100, 50));
 }
 
 namespace {
 // The window shows all of what its label holds, and fits the available area.
-void expectWholeOnScreen(FrmShow& w) {
+void expectWholeOnScreen(QuestionWindow& w) {
     const QRect available = w.screen()->availableGeometry();
     EXPECT_TRUE(available.contains(w.frameGeometry()))
         << w.x() << "," << w.y() << " " << w.width() << "x" << w.height();
@@ -108,12 +108,12 @@ TEST(AdjustSizeOnScreen, AQuestionTooLongForTheScreenGivesWayToTheAnswer) {
         StudyFixture f;
         f.env.makeBank({{QStringLiteral("交通安全法律"), huge, answer}});
         f.settings({{"FontSizeNumber", QByteArray::number(points).constData()}, {"voice", "0"}});
-        FrmShow& w = f.start();
+        QuestionWindow& w = f.start();
         const QString text = w.LB()->text();
         EXPECT_TRUE(text.startsWith(huge.left(100))) << "the question starts as it does";
         EXPECT_TRUE(text.endsWith(QStringLiteral("…  (后面为答案）  ") + answer))
             << "the marker and the whole answer stay: " << text.right(40).toStdString();
-        EXPECT_LT(text.size(), FrmShow::displayText(huge, answer).size());
+        EXPECT_LT(text.size(), QuestionWindow::displayText(huge, answer).size());
         expectWholeOnScreen(w);
         EXPECT_GT(w.frameGeometry().height(), 768 * 3 / 4) << "as much as the screen shows";
     }
@@ -129,25 +129,25 @@ TEST(AdjustSizeOnScreen, AfterATooLongQuestionLaterRecordsArePlacedAsBefore) {
                     {QStringLiteral("交通安全法律"), huge, kAnswer},
                     {QStringLiteral("交通安全法律"), longOne, kAnswer}});
     f.settings({{"voice", "0"}});
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     ASSERT_EQ(f.shownQuestion(), shortOne);
     w.move(200, 400);
-    w.AdjustSize();
+    w.fitToText();
     const QRect shortFrame = w.frameGeometry();
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     ASSERT_TRUE(f.shownQuestion().startsWith(huge.left(10)));
     expectWholeOnScreen(w);
     EXPECT_LT(w.y(), 400) << "lifted to show what it can";
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.shownQuestion(), longOne) << "a question that fits is shown whole";
     EXPECT_EQ(w.pos(), QPoint(200, 400)) << "back where the learner left it";
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(w.frameGeometry(), shortFrame) << "the same place and size as the first time";
     // Moved while lifted, it stays where it was put.
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     w.move(300, 20);
-    w.Timer6_Timer();
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(w.pos(), QPoint(300, 20));
 }
 
@@ -155,10 +155,10 @@ TEST(AdjustSizeOnScreen, AShortenedTextIsLaidOutWholeAgainAtASmallerFont) {
     StudyFixture f;
     f.env.makeBank({{QStringLiteral("交通安全法律"), kLong.repeated(3), kAnswer}});
     f.settings({{"FontSizeNumber", "55"}, {"voice", "0"}});
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     w.move(30, 200);
-    w.AdjustSize();
-    EXPECT_NE(w.LB()->text(), FrmShow::displayText(kLong.repeated(3), kAnswer));
+    w.fitToText();
+    EXPECT_NE(w.LB()->text(), QuestionWindow::displayText(kLong.repeated(3), kAnswer));
     expectWholeOnScreen(w);
     EXPECT_EQ(w.frameGeometry().bottom(), 767) << "lifted to end on the screen";
     EXPECT_LE(w.frameGeometry().right(), 1023) << "never wider than the screen";
@@ -166,8 +166,8 @@ TEST(AdjustSizeOnScreen, AShortenedTextIsLaidOutWholeAgainAtASmallerFont) {
     QFont font = w.LB()->font();
     font.setPointSize(12);
     w.LB()->setFont(font);
-    w.AdjustSize();
-    EXPECT_EQ(w.LB()->text(), FrmShow::displayText(kLong.repeated(3), kAnswer));
+    w.fitToText();
+    EXPECT_EQ(w.LB()->text(), QuestionWindow::displayText(kLong.repeated(3), kAnswer));
     expectWholeOnScreen(w);
     EXPECT_EQ(w.y(), 200) << "back where it stood";
 }

@@ -13,7 +13,7 @@
 namespace {
 const QString kCategory = QStringLiteral("交通信号");
 
-FrmShow& startWith(StudyFixture& f, const QByteArray& picture) {
+QuestionWindow& startWith(StudyFixture& f, const QByteArray& picture) {
     f.env.makeBank(
         {{kCategory, QStringLiteral("这个标志表示什么？"), QStringLiteral("禁止驶入"), picture}});
     f.settings({{"guageword", "2"}, {"voice", "0"}});
@@ -23,13 +23,13 @@ FrmShow& startWith(StudyFixture& f, const QByteArray& picture) {
 
 TEST(PictureHiDpi, ScreenHasRatioTwo) {
     StudyFixture f;
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     ASSERT_EQ(w.devicePixelRatioF(), 2.0);
 }
 
 TEST(PictureHiDpi, SvgIsRenderedAtTheDevicePixelRatio) {
     StudyFixture f;
-    FrmShow& w = startWith(
+    QuestionWindow& w = startWith(
         f, readFile(QStringLiteral(TEST_SOURCE_DIR "/data/bank-pictures/sign-no-entry.svg")));
     const QuestionPicture* p = w.picture();
     ASSERT_TRUE(p->shown());
@@ -47,7 +47,7 @@ TEST(PictureHiDpi, BitmapIsScaledToDevicePixels) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     StudyFixture f;
-    FrmShow& w = startWith(f, bytes);
+    QuestionWindow& w = startWith(f, bytes);
     const QuestionPicture* p = w.picture();
     ASSERT_TRUE(p->shown());
     EXPECT_EQ(p->pictureSize(), QSize(320, 160));

@@ -66,18 +66,18 @@ struct Layout {
     bool pictureShown;
 };
 
-Layout layoutOf(FrmShow& w) {
+Layout layoutOf(QuestionWindow& w) {
     return {w.frameGeometry(), w.LB()->geometry(), w.picture()->geometry(),
             w.picture()->isVisibleTo(&w)};
 }
 
-FrmShow& startOn(StudyFixture& f, const std::vector<BankSchema::Question>& qs,
+QuestionWindow& startOn(StudyFixture& f, const std::vector<BankSchema::Question>& qs,
                  const char* fontSize = "12") {
     f.env.makeBank(qs);
     f.settings({{"guageword", "2"}, {"voice", "0"}, {"FontSizeNumber", fontSize}});
-    FrmShow& w = f.start();
+    QuestionWindow& w = f.start();
     w.move(100, 100);
-    w.AdjustSize();
+    w.fitToText();
     return w;
 }
 
@@ -93,21 +93,21 @@ TEST(PictureLayout, QuestionWithoutPictureLaysOutAsBefore) {
                           {{kCategory, QStringLiteral("2") + kLong, QStringLiteral("正确")}},
                           Queries::kBankPassword, BankSchema::Pictures::WithoutColumn);
         old.settings({{"guageword", "2"}, {"voice", "0"}, {"FontSizeNumber", fontSize}});
-        FrmShow& before = old.start();
+        QuestionWindow& before = old.start();
         before.move(100, 100);
-        before.AdjustSize();
+        before.fitToText();
         const Layout expected = layoutOf(before);
         EXPECT_FALSE(expected.pictureShown);
         EXPECT_EQ(expected.label.topLeft(), QPoint(Twips::toPixels(60), Twips::toPixels(80)));
 
         StudyFixture now;
-        FrmShow& w = startOn(
+        QuestionWindow& w = startOn(
             now,
             {{kCategory, QStringLiteral("1") + kQuestion, QStringLiteral("禁止驶入"), sign()},
              {kCategory, QStringLiteral("2") + kLong, QStringLiteral("正确")}},
             fontSize);
         ASSERT_TRUE(w.picture()->shown());
-        w.Timer6_Timer();
+        w.cycle().onStepTimer();
         ASSERT_TRUE(w.LB()->text().startsWith(QStringLiteral("2") + kLong.left(10)));
         const Layout after = layoutOf(w);
         EXPECT_FALSE(after.pictureShown);
@@ -120,7 +120,7 @@ TEST(PictureLayout, QuestionWithoutPictureLaysOutAsBefore) {
 TEST(PictureLayout, SignStandsCentredAboveTheText) {
     StudyFixture f;
     DisplayLog log;
-    FrmShow& w = startOn(f, {{kCategory, kQuestion, QStringLiteral("禁止驶入"), sign()}});
+    QuestionWindow& w = startOn(f, {{kCategory, kQuestion, QStringLiteral("禁止驶入"), sign()}});
     const Layout l = layoutOf(w);
     ASSERT_TRUE(l.pictureShown);
     // The sign is drawn 240 wide; it fits the 160-pixel height.
@@ -144,7 +144,7 @@ TEST(PictureLayout, SignStandsCentredAboveTheText) {
 
 TEST(PictureLayout, WidePictureWidensTheTextToItsWidth) {
     StudyFixture f;
-    FrmShow& w = startOn(f, {{kCategory, QStringLiteral("这是什么？"), QStringLiteral("路口"),
+    QuestionWindow& w = startOn(f, {{kCategory, QStringLiteral("这是什么？"), QStringLiteral("路口"),
                               bitmap({480, 240}, "PNG")}});
     const Layout l = layoutOf(w);
     EXPECT_EQ(l.picture.size(), QSize(320, 160));
@@ -156,7 +156,7 @@ TEST(PictureLayout, WidePictureWidensTheTextToItsWidth) {
 TEST(PictureLayout, TallAndVeryWidePicturesStayWithinTheirBox) {
     {
         StudyFixture f;
-        FrmShow& w =
+        QuestionWindow& w =
             startOn(f, {{kCategory, kQuestion, QStringLiteral("高"), bitmap({200, 900}, "JPEG")}});
         const QSize s = w.picture()->pictureSize();
         EXPECT_LE(s.height(), 160);
@@ -165,7 +165,7 @@ TEST(PictureLayout, TallAndVeryWidePicturesStayWithinTheirBox) {
     }
     {
         StudyFixture f;
-        FrmShow& w =
+        QuestionWindow& w =
             startOn(f, {{kCategory, kQuestion, QStringLiteral("宽"), bitmap({6000, 300}, "PNG")}});
         const QSize s = w.picture()->pictureSize();
         EXPECT_LE(s.width(), 1024 - Twips::toPixels(200));
@@ -175,20 +175,20 @@ TEST(PictureLayout, TallAndVeryWidePicturesStayWithinTheirBox) {
             << w.frameGeometry().width() << "x" << w.frameGeometry().height();
         // Moved partly past the right edge, it comes back at the next change.
         w.move(600, 100);
-        w.AdjustSize();
+        w.fitToText();
         EXPECT_EQ(w.frameGeometry().right(), 1023);
     }
 }
 
 TEST(PictureLayout, WindowGrownByAPictureMovesUpAboveTheScreenBottom) {
     StudyFixture f;
-    FrmShow& w = startOn(f,
+    QuestionWindow& w = startOn(f,
                          {{kCategory, QStringLiteral("1无图"), QStringLiteral("答")},
                           {kCategory, QStringLiteral("2有图"), QStringLiteral("答"), sign()}},
                          "24");
     ASSERT_FALSE(w.picture()->shown());
     w.move(200, 768 - w.frameGeometry().height() - 10);
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     ASSERT_TRUE(w.picture()->shown());
     EXPECT_EQ(w.frameGeometry().bottom(), 767);
     EXPECT_EQ(w.x(), 200);
@@ -204,12 +204,12 @@ TEST(PictureLayout, BrokenPictureShowsTheTextAloneAndChangesNothing) {
     for (const QByteArray& bytes : broken) {
         SCOPED_TRACE(bytes.left(12).toHex().toStdString());
         StudyFixture plain;
-        FrmShow& reference = startOn(plain, {{kCategory, kQuestion, QStringLiteral("答")}});
+        QuestionWindow& reference = startOn(plain, {{kCategory, kQuestion, QStringLiteral("答")}});
         const Layout expected = layoutOf(reference);
 
         StudyFixture f;
         DisplayLog log;
-        FrmShow& w = startOn(f, {{kCategory, kQuestion, QStringLiteral("答"), bytes}});
+        QuestionWindow& w = startOn(f, {{kCategory, kQuestion, QStringLiteral("答"), bytes}});
         const QByteArray file = readFile(f.env.file(Queries::kBankFile));
         EXPECT_FALSE(w.picture()->shown());
         EXPECT_EQ(f.shownQuestion(), kQuestion);
@@ -218,7 +218,7 @@ TEST(PictureLayout, BrokenPictureShowsTheTextAloneAndChangesNothing) {
         EXPECT_TRUE(f.messages.empty()) << "no message box";
         EXPECT_TRUE(DisplayLog::has(QStringLiteral("picture not shown:")))
             << DisplayLog::lines.join('\n').toStdString();
-        w.Timer6_Timer();
+        w.cycle().onStepTimer();
         EXPECT_EQ(readFile(f.env.file(Queries::kBankFile)), file) << "reading never writes";
     }
 }
@@ -227,17 +227,17 @@ TEST(PictureLayout, PictureIsReadWhenItsRecordIsShown) {
     // The picture comes from the file at each showing: a record whose
     // picture was removed after the set opened shows none.
     StudyFixture f;
-    FrmShow& w = startOn(f, {{kCategory, QStringLiteral("1甲"), QStringLiteral("答"), sign()},
+    QuestionWindow& w = startOn(f, {{kCategory, QStringLiteral("1甲"), QStringLiteral("答"), sign()},
                              {kCategory, QStringLiteral("2乙"), QStringLiteral("答")}});
     ASSERT_TRUE(w.picture()->shown());
     BankSchema::build(f.env.file(Queries::kBankFile), BankSchema::Kind::Bank,
                       {{kCategory, QStringLiteral("1甲"), QStringLiteral("答")},
                        {kCategory, QStringLiteral("2乙"), QStringLiteral("答"), sign()}},
                       Queries::kBankPassword);
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.shownQuestion(), QStringLiteral("2乙"));
     EXPECT_TRUE(w.picture()->shown());
-    w.Timer6_Timer();
+    w.cycle().onStepTimer();
     EXPECT_EQ(f.shownQuestion(), QStringLiteral("1甲"));
     EXPECT_FALSE(w.picture()->shown());
 }

@@ -25,7 +25,7 @@ protected:
         env_.makePersonalList({{QString(), QStringLiteral("生词"), QStringLiteral("解释")}});
         MessageBox::setHook([this](const MessageBox::Shown& s) { messages_ << s.text; });
         store_ = std::make_unique<SettingsStore>();
-        app_ = std::make_unique<StudyApp>(*store_, FrmShow::SpeechMaker{});
+        app_ = std::make_unique<StudyApp>(*store_, QuestionWindow::SpeechMaker{});
         app_->main().setTerminator([] {});
         app_->start();
     }
@@ -36,7 +36,7 @@ protected:
         MessageBox::setHook({});
     }
 
-    FrmShow& main() { return app_->main(); }
+    QuestionWindow& main() { return app_->main(); }
     QRect available() const { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
     // The options dialog's frame as it opens from the menu with the main

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
-#include "platform/speech.h"
 #include "platform/windowplacement.h"
 #include "study/datacontrol.h"
+#include "study/recordsetcursor.h"
 #include "study/settingsio.h"
 #include "study/settingsrecord.h"
+#include "study/studycycle.h"
 
 class QLabel;
 class QMenu;
@@ -21,33 +21,33 @@ class FeedbackNote;
 class PersonalList;
 class addedit;
 
-// Study's main window: one small plain window that shows one question with
-// its answer after another and reaches every command through a pop-up menu.
-class FrmShow : public QWidget {
+// Study's main window, the view of the display cycle: one small plain window
+// that shows the cycle's record and reaches every command through a pop-up
+// menu (objectName "FrmShow").
+class QuestionWindow : public QWidget {
     Q_OBJECT
 public:
-    using SpeechMaker = std::function<std::unique_ptr<Speech>()>;
+    using SpeechMaker = StudyCycle::SpeechMaker;
     // Opens extra windows (options dialog, editor) that live in other files.
-    using WindowOpener = std::function<void(FrmShow&)>;
+    using WindowOpener = std::function<void(QuestionWindow&)>;
 
-    FrmShow(SettingsStore& store, SpeechMaker speech, QWidget* parent = nullptr);
-    ~FrmShow() override;
+    QuestionWindow(SettingsStore& store, SpeechMaker speech, QWidget* parent = nullptr);
+    ~QuestionWindow() override;
 
     // The start-up sequence after the single-instance test: seeding, reading,
     // source selection, timer, window settings, voice, first record.
-    void Form_Load();
+    void load();
 
     // Re-reads the settings and restarts the display from the first record.
-    void frmForm_reload();
+    void reload();
     // Fits the label and the window to the text, keeping the window on screen.
-    void AdjustSize();
+    void fitToText();
 
     SettingsRecord& settings() { return settings_; }
     SettingsStore& store() { return store_; }
     QLabel* LB() const { return LB_; }
     QuestionPicture* picture() const { return picture_; }
-    QTimer* Timer6() { return &Timer6_; }
-    bool isSpeaking() const { return speaking_; }
+    StudyCycle& cycle() { return cycle_; }
     DataControl& Data1() { return Data1_; }
     QMenu* mnumain() const { return mnumain_; }
     SettingsIo::Design design() const;
@@ -63,27 +63,24 @@ public:
     // Keys of the display window, beyond the menu.
     void addShownToPersonalList();       // J
     void removeShownFromPersonalList();  // K, Delete
-    void stepByKey(int direction);       // Right +1, Left -1
+    void stepByKey(int direction) { cycle_.stepByKey(direction); }  // Right +1, Left -1
     void toggleAnswersAfterPause();      // H
-    bool answerHidden() const { return answerHidden_; }
-    QTimer* revealTimer() { return &revealTimer_; }
     FeedbackNote* note() const { return note_.get(); }
     // Whether the display shows the personal list itself (not the fallback).
     bool showingPersonalList() const;
 
-    // Handlers, named by control and event.
-    void Timer6_Timer();
-    void YinPiaoLbl_Change();
-    void Form_MouseDown(int button, int shift, int x, int y);
-    void LB_MouseDown(int button, int shift, int x, int y) { Form_MouseDown(button, shift, x, y); }
-    void mnustop_Click();
-    void mnusetup_Click();
-    void amewords_Click();
-    void managewords_Click();
-    void mnuhelp_Click();
-    void mnuwebsite_Click();
-    void aboutus_Click();
-    void mnuquit_Click();
+    // Mouse down on the window or its label: the button value is 1 left,
+    // 2 right, 4 middle, summed over the buttons held.
+    void mouseDown(int button);
+    // The menu's commands.
+    void togglePause();
+    void showOptions();
+    void handOverToManager();
+    void showEditor();
+    void openHelp();
+    void openWebSite();
+    void showAbout();
+    void quit();
 
     static QString displayText(const QString& question, const QString& answer);
     static const char* webSite();
@@ -99,19 +96,11 @@ protected:
 
 private:
     void buildMenu();
-    void selectAndOpen();
     void openRecordSet();
-    void showCurrentRecord();
-    void renewVoice();
-    void step(int direction, bool byKey);
-    void speakShownRecord(const QString& question, const QString& answer);
-    void speakTexts(const QStringList& texts);
-    void revealAnswer();
-    bool speechAllowed() const;
+    void showRecord();
+    void showText();
+    StudyCycle::Settings cycleSettings() const;
     void tell(const QString& text, int ms);
-    void speechEnded(int request, bool played);
-    // Stops the speech in progress and forgets what waited for its end.
-    void stopSpeech();
     void applyWindowSettings();
     int labelWidth();
     // Shortens the shown record's text to what `room` shows at `width`; its height.
@@ -120,41 +109,22 @@ private:
     void watchSystemMove(const QEvent* e);
 
     SettingsStore& store_;
-    SpeechMaker makeSpeech_;
     SettingsRecord settings_;
     DataControl Data1_;
-    QTimer Timer6_;
+    RecordSetCursor records_{Data1_};
+    StudyCycle cycle_;
     QLabel* LB_ = nullptr;
     QLabel* lb0_ = nullptr;
-    QLabel* YinPiaoLbl_ = nullptr;
-    QLabel* EnglishWordLbl_ = nullptr;
     QuestionPicture* picture_ = nullptr;  // above the text when the record has one
     QMenu* mnumain_ = nullptr;
-    // The shown record's parts of the display text, and the text in LB when
-    // the screen could not show it whole (empty otherwise).
-    QString shownQuestion_, shownAnswer_, shortened_;
+    // The text in LB when the screen could not show the record whole (empty
+    // otherwise).
+    QString shortened_;
     FitOnScreen fitOnScreen_;
     QAction* mnustop_ = nullptr;
-    std::unique_ptr<Speech> voice_;
-    // Speech runs on while the window keeps answering. A tick that falls due
-    // meanwhile waits for its end and then runs at once; further ones are not
-    // queued, as with a coalescing platform timer.
-    bool speaking_ = false;
-    // A tick fell due meanwhile. Keys do not wait: they stop the speech.
-    bool tickDue_ = false;
-    // Answers after half a step (delayword): the answer is hidden until the
-    // reveal timer fires; its speech, if any, waits for the question's.
-    bool answerHidden_ = false;
-    QTimer revealTimer_;
-    QString answerToSpeak_;
-    bool answerSpeechDue_ = false;
     std::unique_ptr<FeedbackNote> note_;
     std::function<addedit*()> editorFinder_;
     bool changingList_ = false;  // a J or K is in hand (its question may be open)
-    int speechRequest_ = 0;      // tells a late notice of an abandoned request apart
-    // After a failure (no sound device) the display stays silent until the
-    // next reload, so the engine's complaints are not repeated every tick.
-    bool speechSilenced_ = false;
     WindowOpener openOptions_, openEditor_;
     std::function<void()> terminate_;
     QPoint dragOffset_;

@@ -11,7 +11,7 @@
 
 #include "platform/logging.h"
 #include "platform/twips.h"
-#include "study/frmshow.h"
+#include "study/questionwindow.h"
 #include "study/module1.h"
 #include "study/questionfit.h"
 #include "study/questionpicture.h"
@@ -23,17 +23,12 @@ int buttonValue(Qt::MouseButtons b) {
     return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
            (b & Qt::MiddleButton ? 4 : 0);
 }
-
-int shiftValue(Qt::KeyboardModifiers m) {
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
-           (m & Qt::AltModifier ? 4 : 0);
-}
 }  // namespace
 
-void FrmShow::AdjustSize() {
+void QuestionWindow::fitToText() {
     // A record's text shortened for the last layout is laid out whole again:
     // the font or the screen may have changed since.
-    const QString whole = displayText(shownQuestion_, shownAnswer_);
+    const QString whole = displayText(cycle_.shownQuestion(), cycle_.shownAnswer());
     if (!shortened_.isEmpty() && LB_->text() == shortened_) LB_->setText(whole);
     shortened_.clear();
     const bool recordText = LB_->text() == whole;
@@ -68,7 +63,7 @@ void FrmShow::AdjustSize() {
                                        .arg(this->height());
 }
 
-int FrmShow::labelWidth() {
+int QuestionWindow::labelWidth() {
     const double tpp = Twips::perPixel();
     const QString text = LB_->text();
     // The designed lengths suit 12 points; at other sizes they grow with the
@@ -95,50 +90,49 @@ int FrmShow::labelWidth() {
     return std::max(textWidth, picture_->pictureSize().width());
 }
 
-int FrmShow::shortenToFit(int width, int room) {
+int QuestionWindow::shortenToFit(int width, int room) {
     // The window keeps the width the whole text gave it; the question gives
     // way so that the marker and the answer stay in view.
     const auto fits = [&](const QString& text) {
         LB_->setText(text);
         return LB_->heightForWidth(width) <= room;
     };
-    shortened_ = QuestionFit::shorten(shownQuestion_, shownAnswer_, &FrmShow::displayText, fits);
+    shortened_ = QuestionFit::shorten(cycle_.shownQuestion(), cycle_.shownAnswer(),
+                                      &QuestionWindow::displayText, fits);
     LB_->setText(shortened_);
     qCInfo(lcDisplay).noquote() << QStringLiteral(
                                        "text shortened to fit the screen: %1 of %2 characters")
                                        .arg(shortened_.size())
-                                       .arg(displayText(shownQuestion_, shownAnswer_).size());
+                                       .arg(displayText(cycle_.shownQuestion(), cycle_.shownAnswer()).size());
     return LB_->heightForWidth(width);
 }
 
-void FrmShow::mousePressEvent(QMouseEvent* e) {
+void QuestionWindow::mousePressEvent(QMouseEvent* e) {
     dragOffset_ = e->globalPosition().toPoint() - pos();
-    Form_MouseDown(buttonValue(e->buttons()), shiftValue(e->modifiers()), int(e->position().x()),
-                   int(e->position().y()));
+    mouseDown(buttonValue(e->buttons()));
 }
 
-bool FrmShow::event(QEvent* e) {
+bool QuestionWindow::event(QEvent* e) {
     watchSystemMove(e);
     return QWidget::event(e);
 }
 
-void FrmShow::watchSystemMove(const QEvent* e) {
+void QuestionWindow::watchSystemMove(const QEvent* e) {
     const Qt::MouseButtons buttons = e->isSinglePointEvent()
                                          ? static_cast<const QSinglePointEvent*>(e)->buttons()
                                          : Qt::NoButton;
     if (!systemMove_.endsMoveToRedo(e->type(), buttons)) return;
     // A step fell during the move and the window manager kept the old size.
     qCInfo(lcDisplay) << "move ended (" << e->type() << "): layout applied again";
-    AdjustSize();
+    fitToText();
 }
 
-bool FrmShow::eventFilter(QObject* o, QEvent* e) {
+bool QuestionWindow::eventFilter(QObject* o, QEvent* e) {
     if (o == LB_) watchSystemMove(e);
     if (o == LB_ && e->type() == QEvent::MouseButtonPress) {
         auto* me = static_cast<QMouseEvent*>(e);
         dragOffset_ = me->globalPosition().toPoint() - pos();
-        LB_MouseDown(buttonValue(me->buttons()), shiftValue(me->modifiers()),
-                     int(me->position().x()), int(me->position().y()));
+        mouseDown(buttonValue(me->buttons()));
         return true;
     }
     if (o == LB_ && (e->type() == QEvent::MouseMove || e->type() == QEvent::MouseButtonRelease)) {
@@ -152,7 +146,7 @@ bool FrmShow::eventFilter(QObject* o, QEvent* e) {
     return QWidget::eventFilter(o, e);
 }
 
-void FrmShow::Form_MouseDown(int button, int, int, int) {
+void QuestionWindow::mouseDown(int button) {
     if (button == 2) mnumain_->popup(QCursor::pos());
     if (button == 1) {
         // The drag begins with the first move of the held button. Begun at
@@ -164,7 +158,7 @@ void FrmShow::Form_MouseDown(int button, int, int, int) {
     }
 }
 
-void FrmShow::mouseMoveEvent(QMouseEvent* e) {
+void QuestionWindow::mouseMoveEvent(QMouseEvent* e) {
     if (!(e->buttons() & Qt::LeftButton)) return;
     if (moveOnMotion_) {
         moveOnMotion_ = false;
@@ -176,7 +170,7 @@ void FrmShow::mouseMoveEvent(QMouseEvent* e) {
     if (manualDrag_) move(e->globalPosition().toPoint() - dragOffset_);
 }
 
-void FrmShow::mouseReleaseEvent(QMouseEvent*) {
+void QuestionWindow::mouseReleaseEvent(QMouseEvent*) {
     moveOnMotion_ = false;
     manualDrag_ = false;
 }

@@ -11,7 +11,7 @@
 #include "questionbank/queries.h"
 #include "questionbank/recordset.h"
 #include "study/feedbacknote.h"
-#include "study/frmshow.h"
+#include "study/questionwindow.h"
 #include "study/personallist.h"
 #include "study/questionsource.h"
 
@@ -20,7 +20,7 @@ const QString kIndex = QStringLiteral("index");
 const QString kEnglish = QStringLiteral("English");
 }  // namespace
 
-void FrmShow::keyPressEvent(QKeyEvent* e) {
+void QuestionWindow::keyPressEvent(QKeyEvent* e) {
     // Shortcuts with Ctrl, Alt or the system key belong to others.
     if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         QWidget::keyPressEvent(e);
@@ -38,8 +38,8 @@ void FrmShow::keyPressEvent(QKeyEvent* e) {
             break;
         case Qt::Key_Space:
             if (!again) {
-                mnustop_Click();
-                tell(Timer6_.isActive() ? QStringLiteral("继续") : QStringLiteral("已暂停"),
+                togglePause();
+                tell(cycle_.isRunning() ? QStringLiteral("继续") : QStringLiteral("已暂停"),
                      FeedbackNote::kShortMs);
             }
             break;
@@ -50,7 +50,7 @@ void FrmShow::keyPressEvent(QKeyEvent* e) {
             stepByKey(-1);
             break;
         case Qt::Key_F1:
-            if (!again) mnuhelp_Click();
+            if (!again) openHelp();
             break;
         case Qt::Key_H:
             if (!again) toggleAnswersAfterPause();
@@ -62,16 +62,16 @@ void FrmShow::keyPressEvent(QKeyEvent* e) {
     e->accept();
 }
 
-void FrmShow::tell(const QString& text, int ms) {
+void QuestionWindow::tell(const QString& text, int ms) {
     note_->say(text, ms);
 }
 
-bool FrmShow::showingPersonalList() const {
+bool QuestionWindow::showingPersonalList() const {
     return settings_.guageword >= 10 &&
            QFileInfo(Data1_.DatabaseName).fileName() == Queries::kPersonalFile;
 }
 
-void FrmShow::addShownToPersonalList() {
+void QuestionWindow::addShownToPersonalList() {
     if (changingList_) return;
     RecordSet* rs = Data1_.Recordset();
     if (!rs || !rs->hasCurrent()) {
@@ -86,7 +86,7 @@ void FrmShow::addShownToPersonalList() {
                                                             : FeedbackNote::kShortMs);
 }
 
-void FrmShow::removeShownFromPersonalList() {
+void QuestionWindow::removeShownFromPersonalList() {
     if (changingList_) return;
     if (!showingPersonalList()) {
         tell(QStringLiteral("显示生词本时才能删除题目"), FeedbackNote::kShortMs);
@@ -136,6 +136,7 @@ void FrmShow::removeShownFromPersonalList() {
         // An emptied list is shown as an empty list is at reload.
         selectEmptyListFallback(DataFolder::path(), Data1_, this);
         openRecordSet();
+        cycle_.showCurrent();
         return;
     }
     if (removingShown || before.isEmpty())
@@ -144,17 +145,10 @@ void FrmShow::removeShownFromPersonalList() {
         rs->setBookmark(before);
 }
 
-void FrmShow::toggleAnswersAfterPause() {
+void QuestionWindow::toggleAnswersAfterPause() {
     settings_.delayword = settings_.delayword == 1 ? 0 : 1;
     store_.write(QStringLiteral("delayword"), QString::number(settings_.delayword));
-    if (settings_.delayword == 0 && answerHidden_) {
-        // Switched off while an answer waits: it is shown now, unspoken.
-        revealTimer_.stop();
-        answerToSpeak_.clear();
-        answerSpeechDue_ = false;
-        answerHidden_ = false;
-        YinPiaoLbl_Change();
-    }
+    cycle_.answerLaterChanged();
     tell(settings_.delayword == 1 ? QStringLiteral("稍后显示答案：开")
                                   : QStringLiteral("稍后显示答案：关"),
          FeedbackNote::kShortMs);
