@@ -18,8 +18,8 @@
 #include "platform/twips.h"
 #include "platform/windowplacement.h"
 #include "questionbank/categories.h"
-#include "study/questionwindow.h"
 #include "study/module1.h"
+#include "study/questionwindow.h"
 #include "study/settingsio.h"
 #include "study/upsidedownscrollbar.h"
 

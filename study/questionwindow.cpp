@@ -49,7 +49,8 @@ QString QuestionWindow::displayText(const QString& question, const QString& answ
 QuestionWindow::QuestionWindow(SettingsStore& store, SpeechMaker speech, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       store_(store),
-      cycle_(records_, [this] { return cycleSettings(); }, std::move(speech)) {
+      cycle_(
+          records_, [this] { return cycleSettings(); }, std::move(speech)) {
     setObjectName(QStringLiteral("FrmShow"));
     setWindowTitle(QString());
     setAutoFillBackground(true);
@@ -171,9 +172,8 @@ void QuestionWindow::showRecord() {
 
 void QuestionWindow::showText() {
     shortened_.clear();
-    LB_->setText(cycle_.hasRecord()
-                     ? displayText(cycle_.shownQuestion(), cycle_.shownAnswer())
-                     : QString());
+    LB_->setText(cycle_.hasRecord() ? displayText(cycle_.shownQuestion(), cycle_.shownAnswer())
+                                    : QString());
     LB_->repaint();
     fitToText();
 }

@@ -61,10 +61,10 @@ public:
     void setEditorFinder(std::function<addedit*()> f) { editorFinder_ = std::move(f); }
 
     // Keys of the display window, beyond the menu.
-    void addShownToPersonalList();       // J
-    void removeShownFromPersonalList();  // K, Delete
+    void addShownToPersonalList();                                  // J
+    void removeShownFromPersonalList();                             // K, Delete
     void stepByKey(int direction) { cycle_.stepByKey(direction); }  // Right +1, Left -1
-    void toggleAnswersAfterPause();      // H
+    void toggleAnswersAfterPause();                                 // H
     FeedbackNote* note() const { return note_.get(); }
     // Whether the display shows the personal list itself (not the fallback).
     bool showingPersonalList() const;

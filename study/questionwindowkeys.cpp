@@ -11,9 +11,9 @@
 #include "questionbank/queries.h"
 #include "questionbank/recordset.h"
 #include "study/feedbacknote.h"
-#include "study/questionwindow.h"
 #include "study/personallist.h"
 #include "study/questionsource.h"
+#include "study/questionwindow.h"
 
 namespace {
 const QString kIndex = QStringLiteral("index");

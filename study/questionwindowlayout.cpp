@@ -11,10 +11,10 @@
 
 #include "platform/logging.h"
 #include "platform/twips.h"
-#include "study/questionwindow.h"
 #include "study/module1.h"
 #include "study/questionfit.h"
 #include "study/questionpicture.h"
+#include "study/questionwindow.h"
 
 namespace {
 // Button value of a mouse event: 1 left, 2 right, 4 middle, summed over the
@@ -100,10 +100,10 @@ int QuestionWindow::shortenToFit(int width, int room) {
     shortened_ = QuestionFit::shorten(cycle_.shownQuestion(), cycle_.shownAnswer(),
                                       &QuestionWindow::displayText, fits);
     LB_->setText(shortened_);
-    qCInfo(lcDisplay).noquote() << QStringLiteral(
-                                       "text shortened to fit the screen: %1 of %2 characters")
-                                       .arg(shortened_.size())
-                                       .arg(displayText(cycle_.shownQuestion(), cycle_.shownAnswer()).size());
+    qCInfo(lcDisplay).noquote()
+        << QStringLiteral("text shortened to fit the screen: %1 of %2 characters")
+               .arg(shortened_.size())
+               .arg(displayText(cycle_.shownQuestion(), cycle_.shownAnswer()).size());
     return LB_->heightForWidth(width);
 }
 

@@ -54,8 +54,8 @@ void StudyCycle::showCurrent() {
     answer_ = hasRecord_ && settings_().answerLater ? Answer::Hidden : Answer::Shown;
     if (answerHidden()) revealTimer_.start(settings_().secondsPerStep * 500);
     if (hasRecord_)
-        qCInfo(lcDisplay).noquote() << "record" << records_.position() << "of"
-                                    << records_.count() << ":" << question_;
+        qCInfo(lcDisplay).noquote()
+            << "record" << records_.position() << "of" << records_.count() << ":" << question_;
     else
         qCInfo(lcDisplay) << "no record to show";
     emit recordChanged();

@@ -32,10 +32,10 @@ public:
     // The settings the cycle obeys, read afresh whenever they matter, so a
     // change made while a dialog is open counts from the next step on.
     struct Settings {
-        int secondsPerStep = 7;     // ctimeword
-        bool speak = false;         // voice is 1
-        bool speakAnswer = false;   // isnoSpeak is 1
-        bool answerLater = false;   // delayword is 1: the answer half a step later
+        int secondsPerStep = 7;    // ctimeword
+        bool speak = false;        // voice is 1
+        bool speakAnswer = false;  // isnoSpeak is 1
+        bool answerLater = false;  // delayword is 1: the answer half a step later
     };
     using SettingsSource = std::function<Settings()>;
     using SpeechMaker = std::function<std::unique_ptr<Speech>()>;
@@ -82,8 +82,12 @@ public:
     Voice voice() const { return voice_; }
     Answer answer() const { return answer_; }
     bool isRunning() const { return stepTimer_.isActive(); }
-    bool isSpeaking() const { return voice_ == Voice::Speaking || voice_ == Voice::SpeakingStepDue; }
-    bool answerHidden() const { return answer_ == Answer::Hidden || answer_ == Answer::HiddenToSpeak; }
+    bool isSpeaking() const {
+        return voice_ == Voice::Speaking || voice_ == Voice::SpeakingStepDue;
+    }
+    bool answerHidden() const {
+        return answer_ == Answer::Hidden || answer_ == Answer::HiddenToSpeak;
+    }
     bool hasRecord() const { return hasRecord_; }
     // The shown record; the answer is empty while it is hidden.
     QString shownQuestion() const { return question_; }

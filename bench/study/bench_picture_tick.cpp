@@ -11,8 +11,8 @@
 
 #include "bench/study/picturemaker.h"
 #include "platform/settingsstore.h"
-#include "study/questionwindow.h"
 #include "study/questionpicture.h"
+#include "study/questionwindow.h"
 #include "tests/support/testenv.h"
 
 namespace {

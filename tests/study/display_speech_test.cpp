@@ -12,8 +12,9 @@
 
 namespace {
 struct HeldSpeech : StudyFixture {
-    QuestionWindow& startSpeaking(std::initializer_list<std::pair<const char*, const char*>> values = {
-                               {"voice", "1"}, {"isnoSpeak", "1"}}) {
+    QuestionWindow& startSpeaking(
+        std::initializer_list<std::pair<const char*, const char*>> values = {{"voice", "1"},
+                                                                             {"isnoSpeak", "1"}}) {
         env.makeBank(threeQuestions());
         settings(values);
         speech.hold = true;

@@ -60,7 +60,8 @@ TEST(KeysDisplay, RightAndLeftStepNowAndStartTheIntervalAgain) {
     f.env.makeBank(threeQuestions());
     f.settings({{"ctimeword", "3"}, {"voice", "1"}});
     QuestionWindow& w = f.start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.cycle().stepTimer()->remainingTime() < 2500; }, 5000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return w.cycle().stepTimer()->remainingTime() < 2500; }, 5000));
     f.key(Qt::Key_Right);
     EXPECT_EQ(f.shownQuestion(), "问题2");
     EXPECT_GT(w.cycle().stepTimer()->remainingTime(), 2800) << "the step starts again from the key";

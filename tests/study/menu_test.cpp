@@ -15,7 +15,9 @@ QStringList captions(QMenu* m) {
     for (QAction* a : m->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
     return out;
 }
-QAction* action(QuestionWindow& w, const char* name) { return w.mnumain()->findChild<QAction*>(QLatin1String(name)); }
+QAction* action(QuestionWindow& w, const char* name) {
+    return w.mnumain()->findChild<QAction*>(QLatin1String(name));
+}
 }  // namespace
 
 TEST(Menu, EntriesInTheirOrder) {
@@ -77,7 +79,8 @@ TEST(Menu, ContinueAfterAReloadLeavesTheRunningCycleAlone) {
     ASSERT_TRUE(w.cycle().stepTimer()->isActive());
     // Let part of the interval pass, then continue: the step stays due when
     // it was, not a full interval after the click.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.cycle().stepTimer()->remainingTime() < 2500; }, 5000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return w.cycle().stepTimer()->remainingTime() < 2500; }, 5000));
     const int before = w.cycle().stepTimer()->remainingTime();
     stop->trigger();
     EXPECT_EQ(stop->text(), "暂停(&P)");

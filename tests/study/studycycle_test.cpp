@@ -353,6 +353,137 @@ TEST(StudyCycle, StopEndsTimersAndSpeech) {
     EXPECT_FALSE(c.speech.finish()) << "nothing is left to end";
 }
 
+// Each row: a state reached from the start, one event, and what follows. The
+// set has three records and starts on the first; answers are spoken.
+struct Row {
+    const char* name;
+    const char* state;  // how the state is reached
+    const char* event;
+    Pace pace;
+    Voice voice;
+    Answer answer;
+    const char* shown;
+    QStringList spoken;  // the requests the event made
+};
+
+void PrintTo(const Row& r, std::ostream* os) {
+    *os << r.name;
+}
+
+void reach(Cycle& c, const QString& state) {
+    StudyCycle& s = *c.cycle;
+    for (const QString& step : state.split(' ', Qt::SkipEmptyParts)) {
+        if (step == "tick") s.onStepTimer();
+        if (step == "played") c.speech.finish(true);
+        if (step == "failed") c.speech.finish(false);
+        if (step == "pause") s.togglePause();
+        if (step == "reveal") s.onRevealTimer();
+        if (step == "reload") s.reload([] {});
+        if (step == "later") c.settings.answerLater = true;
+    }
+}
+
+void happen(Cycle& c, const QString& event) {
+    StudyCycle& s = *c.cycle;
+    if (event == "tick") s.onStepTimer();
+    if (event == "key+1") s.stepByKey(1);
+    if (event == "key-1") s.stepByKey(-1);
+    if (event == "pause") s.togglePause();
+    if (event == "played") c.speech.finish(true);
+    if (event == "failed") c.speech.finish(false);
+    if (event == "reveal") s.onRevealTimer();
+    if (event == "reload") s.reload([&c] { c.records.at = 0; });
+    if (event == "listChanged") {
+        c.records.rows.erase(c.records.rows.begin() + c.records.at);
+        s.showCurrent();
+    }
+}
+
+class StudyCycleTable : public ::testing::TestWithParam<Row> {};
+
+TEST_P(StudyCycleTable, EventLeadsToState) {
+    const Row& r = GetParam();
+    Cycle c;
+    c.settings.speakAnswer = true;
+    c.start();
+    reach(c, QString::fromLatin1(r.state));
+    const qsizetype before = c.speech.spoken.size();
+    happen(c, QString::fromLatin1(r.event));
+    StudyCycle& s = *c.cycle;
+    EXPECT_EQ(s.pace(), r.pace);
+    EXPECT_EQ(s.voice(), r.voice);
+    EXPECT_EQ(s.answer(), r.answer);
+    EXPECT_EQ(s.shownQuestion(), QString::fromUtf8(r.shown));
+    EXPECT_EQ(c.speech.spoken.mid(before), r.spoken);
+}
+
+const QStringList none;
+const Row kRows[] = {
+    {"QuietTick", "", "tick", Pace::Running, Voice::Speaking, Answer::Shown, "问2",
+     texts({"问2", "答2"})},
+    {"QuietKeyBack", "", "key-1", Pace::Running, Voice::Speaking, Answer::Shown, "问3",
+     texts({"问3", "答3"})},
+    {"QuietPause", "", "pause", Pace::Paused, Voice::Quiet, Answer::Shown, "问1", none},
+    {"QuietReload", "tick played tick played", "reload", Pace::Running, Voice::Quiet, Answer::Shown,
+     "问1", none},
+    {"QuietListChanged", "", "listChanged", Pace::Running, Voice::Quiet, Answer::Shown, "问2",
+     none},
+    {"SpeakingTick", "tick", "tick", Pace::Running, Voice::SpeakingStepDue, Answer::Shown, "问2",
+     none},
+    {"SpeakingKey", "tick", "key+1", Pace::Running, Voice::Speaking, Answer::Shown, "问3",
+     texts({"问3", "答3"})},
+    {"SpeakingPlayed", "tick", "played", Pace::Running, Voice::Quiet, Answer::Shown, "问2", none},
+    {"SpeakingFailed", "tick", "failed", Pace::Running, Voice::Silenced, Answer::Shown, "问2",
+     none},
+    {"SpeakingPause", "tick", "pause", Pace::Paused, Voice::Speaking, Answer::Shown, "问2", none},
+    {"SpeakingReload", "tick", "reload", Pace::Running, Voice::Speaking, Answer::Shown, "问1",
+     none},
+    {"StepDueTick", "tick tick", "tick", Pace::Running, Voice::SpeakingStepDue, Answer::Shown,
+     "问2", none},
+    {"StepDuePlayed", "tick tick", "played", Pace::Running, Voice::Speaking, Answer::Shown, "问3",
+     texts({"问3", "答3"})},
+    {"StepDueFailed", "tick tick", "failed", Pace::Running, Voice::Silenced, Answer::Shown, "问3",
+     none},
+    {"StepDueKey", "tick tick", "key+1", Pace::Running, Voice::Speaking, Answer::Shown, "问3",
+     texts({"问3", "答3"})},
+    {"StepDuePause", "tick tick", "pause", Pace::Paused, Voice::Speaking, Answer::Shown, "问2",
+     none},
+    {"StepDueReload", "tick tick", "reload", Pace::Running, Voice::Speaking, Answer::Shown, "问1",
+     none},
+    {"SilencedTick", "tick failed", "tick", Pace::Running, Voice::Silenced, Answer::Shown, "问3",
+     none},
+    {"SilencedReload", "tick failed", "reload", Pace::Running, Voice::Quiet, Answer::Shown, "问1",
+     none},
+    {"PausedPause", "pause", "pause", Pace::Running, Voice::Quiet, Answer::Shown, "问1", none},
+    {"PausedKey", "pause", "key+1", Pace::Paused, Voice::Speaking, Answer::Shown, "问2",
+     texts({"问2", "答2"})},
+    {"PausedReload", "pause", "reload", Pace::ResumedByReload, Voice::Quiet, Answer::Shown, "问1",
+     none},
+    {"ResumedPause", "pause reload", "pause", Pace::Running, Voice::Quiet, Answer::Shown, "问1",
+     none},
+    {"HiddenReveal", "later reload", "reveal", Pace::Running, Voice::Quiet, Answer::Shown, "问1",
+     none},
+    {"HiddenTick", "later", "tick", Pace::Running, Voice::Speaking, Answer::HiddenToSpeak, "问2",
+     texts({"问2"})},
+    {"HiddenToSpeakReveal", "later tick", "reveal", Pace::Running, Voice::Speaking,
+     Answer::RevealedToSpeak, "问2", none},
+    {"HiddenToSpeakPlayed", "later tick", "played", Pace::Running, Voice::Quiet,
+     Answer::HiddenToSpeak, "问2", none},
+    {"HiddenToSpeakRevealAfterSpeech", "later tick played", "reveal", Pace::Running,
+     Voice::Speaking, Answer::Shown, "问2", texts({"答2"})},
+    {"RevealedToSpeakPlayed", "later tick reveal", "played", Pace::Running, Voice::Speaking,
+     Answer::Shown, "问2", texts({"答2"})},
+    {"RevealedToSpeakFailed", "later tick reveal", "failed", Pace::Running, Voice::Silenced,
+     Answer::Shown, "问2", none},
+    {"RevealedToSpeakKey", "later tick reveal", "key+1", Pace::Running, Voice::Speaking,
+     Answer::HiddenToSpeak, "问3", texts({"问3"})},
+    {"RevealedToSpeakStepDuePlayed", "later tick reveal tick", "played", Pace::Running,
+     Voice::SpeakingStepDue, Answer::Shown, "问2", texts({"答2"})},
+};
+
+INSTANTIATE_TEST_SUITE_P(States, StudyCycleTable, ::testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 
 int main(int argc, char** argv) {

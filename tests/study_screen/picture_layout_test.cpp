@@ -72,7 +72,7 @@ Layout layoutOf(QuestionWindow& w) {
 }
 
 QuestionWindow& startOn(StudyFixture& f, const std::vector<BankSchema::Question>& qs,
-                 const char* fontSize = "12") {
+                        const char* fontSize = "12") {
     f.env.makeBank(qs);
     f.settings({{"guageword", "2"}, {"voice", "0"}, {"FontSizeNumber", fontSize}});
     QuestionWindow& w = f.start();
@@ -144,8 +144,8 @@ TEST(PictureLayout, SignStandsCentredAboveTheText) {
 
 TEST(PictureLayout, WidePictureWidensTheTextToItsWidth) {
     StudyFixture f;
-    QuestionWindow& w = startOn(f, {{kCategory, QStringLiteral("这是什么？"), QStringLiteral("路口"),
-                              bitmap({480, 240}, "PNG")}});
+    QuestionWindow& w = startOn(f, {{kCategory, QStringLiteral("这是什么？"),
+                                     QStringLiteral("路口"), bitmap({480, 240}, "PNG")}});
     const Layout l = layoutOf(w);
     EXPECT_EQ(l.picture.size(), QSize(320, 160));
     EXPECT_EQ(l.label.width(), 320) << "the short text takes the picture's width";
@@ -182,10 +182,11 @@ TEST(PictureLayout, TallAndVeryWidePicturesStayWithinTheirBox) {
 
 TEST(PictureLayout, WindowGrownByAPictureMovesUpAboveTheScreenBottom) {
     StudyFixture f;
-    QuestionWindow& w = startOn(f,
-                         {{kCategory, QStringLiteral("1无图"), QStringLiteral("答")},
-                          {kCategory, QStringLiteral("2有图"), QStringLiteral("答"), sign()}},
-                         "24");
+    QuestionWindow& w =
+        startOn(f,
+                {{kCategory, QStringLiteral("1无图"), QStringLiteral("答")},
+                 {kCategory, QStringLiteral("2有图"), QStringLiteral("答"), sign()}},
+                "24");
     ASSERT_FALSE(w.picture()->shown());
     w.move(200, 768 - w.frameGeometry().height() - 10);
     w.cycle().onStepTimer();
@@ -227,8 +228,9 @@ TEST(PictureLayout, PictureIsReadWhenItsRecordIsShown) {
     // The picture comes from the file at each showing: a record whose
     // picture was removed after the set opened shows none.
     StudyFixture f;
-    QuestionWindow& w = startOn(f, {{kCategory, QStringLiteral("1甲"), QStringLiteral("答"), sign()},
-                             {kCategory, QStringLiteral("2乙"), QStringLiteral("答")}});
+    QuestionWindow& w =
+        startOn(f, {{kCategory, QStringLiteral("1甲"), QStringLiteral("答"), sign()},
+                    {kCategory, QStringLiteral("2乙"), QStringLiteral("答")}});
     ASSERT_TRUE(w.picture()->shown());
     BankSchema::build(f.env.file(Queries::kBankFile), BankSchema::Kind::Bank,
                       {{kCategory, QStringLiteral("1甲"), QStringLiteral("答")},
