@@ -33,7 +33,7 @@ done
 "$APP/bankctl" export "$APP/reg.ocx" "$E2E/out.csv" >/dev/null || fail "export"
 cmp "$E2E/bank.csv" "$E2E/out.csv" || fail "the export differs from the source"
 "$APP/bankctl" export "$APP/reg.ocx" - | cmp - "$E2E/bank.csv" || fail "the export to stdout differs"
-"$APP/bankctl" check "$APP/reg.ocx" | grep -q 'integrity ok, 5 questions' || fail "check"
+"$APP/bankctl" check "$APP/reg.ocx" | grep -q '完整性检查通过，共 5 道题' || fail "check"
 
 # Shown: Study logs each question it puts on screen.
 settings ctimeword=1 guageword=1
