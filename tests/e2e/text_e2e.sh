@@ -40,7 +40,7 @@ settings ctimeword=1 guageword=1
 start Study
 pid=$LAST_PID
 wait_count 'study.display: record [0-9] of 5 : ' 5 15
-# The category is listed in question order, so match the text, not the position.
+# Match the text, not the position.
 sed -n 's/^study.display: record [0-9] of 5 : //p' "$LOG" >"$E2E/shown"
 for q in "${questions[@]}"; do
   grep -q -F -x -- "$q" "$E2E/shown" || fail "not shown verbatim: ${q:0:60}"

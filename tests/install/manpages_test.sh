@@ -24,6 +24,8 @@ for page in quillmere-study quillmere-manager quillmere-bankctl; do
   man --warnings -E UTF-8 -l "$gz" >"$T/$page.txt" 2>"$T/$page.err" || fail "man -l $page failed: $(cat "$T/$page.err")"
   [ ! -s "$T/$page.err" ] || fail "man -l $page warns: $(cat "$T/$page.err")"
   out=$T/$page.txt
+  # Without hyphenation, for matching phrases.
+  man --nh -E UTF-8 -l "$gz" >"$T/$page.nh.txt" 2>/dev/null
   grep -q -E "^NAME" "$out" && grep -q -E "^ +$page - " "$out" || fail "$page: no NAME line"
   grep -q -E "^ +$page \[options\]" "$out" || fail "$page: no usage from --help"
   grep -q -- '--version' "$out" || fail "$page: the options from --help are missing"
@@ -34,7 +36,7 @@ for page in quillmere-study quillmere-manager quillmere-bankctl; do
 done
 
 # What each page must say beyond --help.
-has() { tr -s ' \n' '  ' <"$T/$1.txt" | grep -q -F -- "$2" || fail "$1 does not say '$2'"; }
+has() { tr -s ' \n' '  ' <"$T/$1.nh.txt" | grep -q -F -- "$2" || fail "$1 does not say '$2'"; }
 for s in 'EXIT STATUS' 'category,question,answer,picture' 'inside the CSV file' 'out-pictures/' \
     '--skip-repeats' 'holds open' 'is refused' 'cannot be followed'; do
   has quillmere-bankctl "$s"
