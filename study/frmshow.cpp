@@ -214,7 +214,9 @@ void FrmShow::YinPiaoLbl_Change() {
 }
 
 void FrmShow::renewVoice() {
-    voice_ = makeSpeech_ ? makeSpeech_() : nullptr;
+    // With speech off no voice is made, so the speech engine is not even
+    // started until speech is first needed.
+    voice_ = makeSpeech_ && settings_.voice == 1 ? makeSpeech_() : nullptr;
     if (voice_) selectChineseVoice(*voice_);
 }
 
