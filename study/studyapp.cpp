@@ -4,13 +4,22 @@
 #include "platform/datafolder.h"
 #include "platform/windowplacement.h"
 #include "questionbank/addedit.h"
+#include "questionbank/recordset.h"
 #include "study/form3.h"
+#include "study/personallist.h"
+#include "study/questionpicture.h"
 
 StudyApp::StudyApp(SettingsStore& store, FrmShow::SpeechMaker speech)
     : frm_(std::make_unique<FrmShow>(store, std::move(speech))) {
     frm_->setOptionsOpener([](FrmShow& main) { Form3::showModal(main); });
     frm_->setEditorOpener([this](FrmShow&) { showEditor(); });
     frm_->setEditorFinder([this]() -> addedit* { return editor(); });
+    // While the editor holds the personal list for itself, no other
+    // connection can read it: the display's pictures of it come through the editor.
+    frm_->picture()->setReader([this](RecordSet& shown, QString* why) {
+        if (!frm_->showingPersonalList()) return shown.picture(why);
+        return PersonalList(DataFolder::path(), [this] { return editor(); }).pictureOf(shown, why);
+    });
 }
 
 StudyApp::~StudyApp() { delete editor_; }
