@@ -198,6 +198,11 @@ void PicturePanel::resizeEvent(QResizeEvent* e) {
     };
     refit(storedBytes_, storedThumb_);
     if (pending_) refit(*pending_, pendingThumb_);
+    if (!thumbnail().isNull())
+        qCInfo(lcUi).noquote() << "editor fits the picture of record" << record_ << "to"
+                               << fittedTo_.width() << "x" << fittedTo_.height() << ":"
+                               << thumbnail().width() << "x" << thumbnail().height()
+                               << "device pixels";
     update();
 }
 
