@@ -8,8 +8,8 @@
 #include "platform/logging.h"
 #include "questionbank/addedit.h"
 #include "questionbank/database.h"
-#include "questionbank/picturecolumn.h"
 #include "questionbank/dberror.h"
+#include "questionbank/picturecolumn.h"
 #include "questionbank/queries.h"
 #include "questionbank/recordset.h"
 
@@ -60,8 +60,10 @@ QVariantMap PersonalList::questionOf(RecordSet& shown) {
     // One that cannot be read is left behind: the question still goes in.
     QString error;
     const QByteArray picture = shown.picture(&error);
-    if (!picture.isEmpty()) q.insert(kPicture, picture);
-    else if (!error.isEmpty()) qCInfo(lcDb).noquote() << "picture not copied:" << error;
+    if (!picture.isEmpty())
+        q.insert(kPicture, picture);
+    else if (!error.isEmpty())
+        qCInfo(lcDb).noquote() << "picture not copied:" << error;
     return q;
 }
 
@@ -141,4 +143,11 @@ PersonalList::Result PersonalList::remove(qint64 index, const QString& english) 
     if (!removed) return {Outcome::NotThere, QStringLiteral("生词本中已经没有这道题")};
     qCInfo(lcDb).noquote() << "personal list: removed" << index << english;
     return {Outcome::Removed, QStringLiteral("已从生词本删除")};
+}
+
+QByteArray PersonalList::pictureOf(RecordSet& shown, QString* why) const {
+    if (!shown.hasCurrent()) return {};
+    if (addedit* editor = editor_ ? editor_() : nullptr; editor && editor->recordset())
+        return editor->pictureOf(shown.field(QStringLiteral("index")).toLongLong(), why);
+    return shown.picture(why);
 }

@@ -28,7 +28,7 @@ void QuestionPicture::showRecord(RecordSet* set) {
         return;
     }
     QString why;
-    const QByteArray bytes = set->picture(&why);
+    const QByteArray bytes = reader_ ? reader_(*set, &why) : set->picture(&why);
     if (bytes.isEmpty()) {
         if (!why.isEmpty()) qCInfo(lcDisplay).noquote() << "picture not shown:" << why;
         clear();

@@ -4,9 +4,12 @@
 #include "platform/datafolder.h"
 #include "platform/windowplacement.h"
 #include "questionbank/addedit.h"
+#include "questionbank/recordset.h"
 #include "study/documentopener.h"
 #include "study/feedbacknote.h"
 #include "study/form3.h"
+#include "study/personallist.h"
+#include "study/questionpicture.h"
 #include "study/stepaside.h"
 
 StudyApp::StudyApp(SettingsStore& store, FrmShow::SpeechMaker speech)
@@ -16,6 +19,12 @@ StudyApp::StudyApp(SettingsStore& store, FrmShow::SpeechMaker speech)
     frm_->setEditorOpener([this](FrmShow&) { showEditor(); });
     frm_->setEditorFinder([this]() -> addedit* { return editor(); });
     DocumentOpener::install(frm_.get());
+    // While the editor holds the personal list for itself, no other
+    // connection can read it: the display's pictures of it come through the editor.
+    frm_->picture()->setReader([this](RecordSet& shown, QString* why) {
+        if (!frm_->showingPersonalList()) return shown.picture(why);
+        return PersonalList(DataFolder::path(), [this] { return editor(); }).pictureOf(shown, why);
+    });
 }
 
 StudyApp::~StudyApp() {
