@@ -133,6 +133,9 @@ Mode modeFor(const QString& programFolder) {
     const QString forced = qEnvironmentVariable("QUILLMERE_DATA_MODE");
     if (forced == QLatin1String("installed")) return Mode::Installed;
     if (forced == QLatin1String("portable")) return Mode::Portable;
+    // Root may write a package's folder, but what it writes there is lost
+    // or orphaned by the next upgrade or removal and fails dpkg --verify.
+    if (ProgramFolder::belongsToPackage(programFolder)) return Mode::Installed;
     return QFileInfo(programFolder).isWritable() ? Mode::Portable : Mode::Installed;
 }
 
