@@ -24,7 +24,7 @@
 #include "questionbank/recordset.h"
 #include "study/documentopener.h"
 #include "study/feedbacknote.h"
-#include "study/form4.h"
+#include "study/aboutdialog.h"
 #include "study/module1.h"
 #include "study/questionpicture.h"
 #include "study/questionsource.h"
@@ -48,9 +48,7 @@ QString FrmShow::displayText(const QString& question, const QString& answer) {
 }
 
 FrmShow::FrmShow(SettingsStore& store, SpeechMaker speech, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      store_(store),
-      makeSpeech_(std::move(speech)) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), makeSpeech_(std::move(speech)), studySettings_(store) {
     setObjectName(QStringLiteral("FrmShow"));
     setWindowTitle(QString());
     setAutoFillBackground(true);
@@ -99,6 +97,7 @@ FrmShow::FrmShow(SettingsStore& store, SpeechMaker speech, QWidget* parent)
         QCoreApplication::exit(0);
     };
     buildMenu();
+    followSettings();
 }
 
 FrmShow::~FrmShow() = default;
@@ -124,18 +123,16 @@ void FrmShow::buildMenu() {
     add("mnuquit", QStringLiteral("退出(&E)"), &FrmShow::mnuquit_Click);
 }
 
-SettingsIo::Design FrmShow::design() const {
+SettingsTable::Design FrmShow::design() const {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    SettingsIo::Design d;
+    SettingsTable::Design d;  // the designed colours of the window and its label
     if (s) d.screenWidthTwips = Twips::fromPixels(s->geometry().width());
-    d.txtColor = OleColour::kHighlightText;
-    d.formColor = OleColour::kDesktop;
     return d;
 }
 
 void FrmShow::Form_Load() {
-    SettingsIo::seed(store_, design());
-    settings_ = SettingsIo::read(store_, design());
+    studySettings_.seed(design());
+    studySettings_.read(design());
     selectSource(settings_, DataFolder::path(), Data1_, this);
     Timer6_.setInterval(settings_.ctimeword * 1000);
     Timer6_.start();
@@ -162,7 +159,7 @@ void FrmShow::applyWindowSettings() {
 }
 
 void FrmShow::frmForm_reload() {
-    settings_ = SettingsIo::read(store_, design());
+    studySettings_.read(design());
     selectSource(settings_, DataFolder::path(), Data1_, this);
     Timer6_.setInterval(settings_.ctimeword * 1000);
     openRecordSet();
@@ -377,7 +374,7 @@ void FrmShow::mnuwebsite_Click() {
 }
 
 void FrmShow::aboutus_Click() {
-    Form4 about(this);
+    AboutDialog about(this);
     about.exec();
 }
 

@@ -9,8 +9,8 @@
 #include "platform/speech.h"
 #include "platform/windowplacement.h"
 #include "study/datacontrol.h"
-#include "study/settingsio.h"
 #include "study/settingsrecord.h"
+#include "study/studysettings.h"
 
 class QLabel;
 class QMenu;
@@ -42,15 +42,16 @@ public:
     // Fits the label and the window to the text, keeping the window on screen.
     void AdjustSize();
 
-    SettingsRecord& settings() { return settings_; }
-    SettingsStore& store() { return store_; }
+    const SettingsRecord& settings() const { return settings_; }
+    // What the options dialog edits; the display follows its announcements.
+    StudySettings& studySettings() { return studySettings_; }
     QLabel* LB() const { return LB_; }
     QuestionPicture* picture() const { return picture_; }
     QTimer* Timer6() { return &Timer6_; }
     bool isSpeaking() const { return speaking_; }
-    DataControl& Data1() { return Data1_; }
+    const DataControl& Data1() const { return Data1_; }
     QMenu* mnumain() const { return mnumain_; }
-    SettingsIo::Design design() const;
+    SettingsTable::Design design() const;
 
     void setOptionsOpener(WindowOpener f) { openOptions_ = std::move(f); }
     void setEditorOpener(WindowOpener f) { openEditor_ = std::move(f); }
@@ -118,10 +119,16 @@ private:
     int shortenToFit(int width, int room);
     void endProcess();
     void watchSystemMove(const QEvent* e);
+    // Previews of the options dialog's changes (frmshowpreview.cpp).
+    void followSettings();
+    void previewFontSize(int points);
+    void previewTextColour(std::uint32_t ole, bool withSample);
+    void previewFormColour(std::uint32_t ole);
 
-    SettingsStore& store_;
     SpeechMaker makeSpeech_;
-    SettingsRecord settings_;
+    StudySettings studySettings_;
+    // The record, for reading; changes go through studySettings_.
+    const SettingsRecord& settings_ = studySettings_.record();
     DataControl Data1_;
     QTimer Timer6_;
     QLabel* LB_ = nullptr;

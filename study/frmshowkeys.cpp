@@ -145,8 +145,7 @@ void FrmShow::removeShownFromPersonalList() {
 }
 
 void FrmShow::toggleAnswersAfterPause() {
-    settings_.delayword = settings_.delayword == 1 ? 0 : 1;
-    store_.write(QStringLiteral("delayword"), QString::number(settings_.delayword));
+    studySettings_.toggleAnswersAfterPause();
     if (settings_.delayword == 0 && answerHidden_) {
         // Switched off while an answer waits: it is shown now, unspoken.
         revealTimer_.stop();

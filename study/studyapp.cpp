@@ -7,7 +7,7 @@
 #include "questionbank/recordset.h"
 #include "study/documentopener.h"
 #include "study/feedbacknote.h"
-#include "study/form3.h"
+#include "study/optionsdialog.h"
 #include "study/personallist.h"
 #include "study/questionpicture.h"
 #include "study/stepaside.h"
@@ -15,7 +15,7 @@
 StudyApp::StudyApp(SettingsStore& store, FrmShow::SpeechMaker speech)
     : frm_(std::make_unique<FrmShow>(store, std::move(speech))),
       stepAside_(std::make_unique<StepAside>(*frm_)) {
-    frm_->setOptionsOpener([](FrmShow& main) { Form3::showModal(main); });
+    frm_->setOptionsOpener([this](FrmShow&) { showOptions(); });
     frm_->setEditorOpener([this](FrmShow&) { showEditor(); });
     frm_->setEditorFinder([this]() -> addedit* { return editor(); });
     DocumentOpener::install(frm_.get());
@@ -75,4 +75,21 @@ void StudyApp::showEditor() {
     // Beside the display, so that both stay in view.
     WindowPlacement::placeBeside(*editor, *frm_);
     editor->show();
+}
+
+void StudyApp::showOptions() {
+    if (options_) {  // at most one dialog
+        options_->raise();
+        options_->activateWindow();
+        return;
+    }
+    options_ = new OptionsDialog(frm_->studySettings());
+    connect(options_, &OptionsDialog::saved, frm_.get(), &FrmShow::frmForm_reload);
+    WindowPlacement::placeBeside(*options_, *frm_);
+    const QPointer<OptionsDialog> dialog = options_;
+    const QPointer<StudyApp> alive(this);
+    dialog->exec();
+    // Released, so the next opening starts from the record.
+    delete dialog.data();
+    if (alive) frm_->frmForm_reload();
 }

@@ -11,7 +11,7 @@
 #include <QSettings>
 
 #include "platform/twips.h"
-#include "study/settingsio.h"
+#include "study/settingsrecord.h"
 #include "tests/study/keysfixture.h"
 
 namespace {
@@ -220,7 +220,7 @@ TEST(KeysDisplay, HHoldsAcrossReloadAndRestartInAKeyOfItsOwn) {
     // The options dialog's saving writes its eleven keys and leaves this one alone.
     SettingsRecord r = f.frm->settings();
     r.delayword = 0;
-    SettingsIo::save(*f.store, r, 0, 0);
+    SettingsTable::save(*f.store, r);
     EXPECT_EQ(settingsFile(f).value("delayword"), "1");
     EXPECT_EQ(settingsFile(f).size(), 28);
     // A restart keeps it too.

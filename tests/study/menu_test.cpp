@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "platform/twips.h"
-#include "study/form4.h"
+#include "study/aboutdialog.h"
 #include "tests/study/studyfixture.h"
 
 namespace {
@@ -115,7 +115,7 @@ TEST(Menu, AboutWindowHasOneSizeAndNoMaximiseButton) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
     FrmShow& w = f.start();
-    Form4 about(&w);
+    AboutDialog about(&w);
     about.show();
     const QSize client(Twips::toPixels(4200), Twips::toPixels(2775));
     EXPECT_EQ(about.size(), client);
