@@ -71,11 +71,7 @@ addedit::addedit(const EditorVariant& variant, const QString& dataFolder, QWidge
     build();
 }
 
-addedit::~addedit() {
-    // The frame still lays out while QWidget's destructor takes the window
-    // down, when this is no longer an addedit: it must not call back then.
-    if (canvas_) disconnect(canvas_, nullptr, this, nullptr);
-}
+addedit::~addedit() = default;
 
 template <class T>
 T* addedit::place(T* w, const char* name) {
