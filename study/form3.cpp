@@ -13,10 +13,10 @@
 #include <algorithm>
 
 #include "platform/logging.h"
-#include "platform/messagebox.h"
 #include "platform/olecolour.h"
-#include "platform/twips.h"
-#include "platform/windowplacement.h"
+#include "platform/widgets/messagebox.h"
+#include "platform/widgets/twips.h"
+#include "platform/widgets/windowplacement.h"
 #include "questionbank/categories.h"
 #include "study/frmshow.h"
 #include "study/module1.h"

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 
 Form4::Form4(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form4"));

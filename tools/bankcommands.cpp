@@ -5,13 +5,14 @@
 #include <SQLiteCpp/Statement.h>
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <map>
 
 #include "questionbank/bankschema.h"
 #include "questionbank/categories.h"
+#include "questionbank/columns.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
 #include "questionbank/picturedecoder.h"
@@ -163,8 +164,8 @@ int exportCsv(const QString& dbPath, const QString& csvPath, QTextStream& out, Q
                 return 1;
             }
             pictures += picture.isEmpty() ? 0 : 1;
-            rows.push_back({set->text(QStringLiteral("category")), set->text(QStringLiteral("English")),
-                            set->text(QStringLiteral("Chinese")), picture});
+            rows.push_back({set->text(QStringLiteral("category")), set->text(Columns::kEnglish),
+                            set->text(Columns::kChinese), picture});
             names << set->text(QStringLiteral("index"));
         }
     } catch (const DbError& e) {
@@ -228,7 +229,7 @@ int check(const QString& dbPath, QTextStream& out, QTextStream& err) {
             }
             if (!why.isEmpty())
                 bad << QStringLiteral("记录 %1（%2）的图片无法显示：%3")
-                           .arg(set->Bookmark(), set->text(QStringLiteral("English")), why);
+                           .arg(set->Bookmark(), set->text(Columns::kEnglish), why);
         }
         out << dbPath << ": integrity ok, " << set->RecordCount() << " questions\n";
         if (set->hasPictureColumn()) out << "有图片的题目：" << withPicture << " 道\n";

@@ -10,7 +10,7 @@
 #include <QMenu>
 #include <QSettings>
 
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "study/settingsio.h"
 #include "tests/study/keysfixture.h"
 
