@@ -13,15 +13,14 @@
 #include <unistd.h>
 
 #include "platform/copyrecord.h"
+#include "platform/folderpath.h"
 #include "platform/logging.h"
 #include "platform/programfolder.h"
 
 namespace DataFolder {
 
 namespace {
-QString join(const QString& dir, const QString& name) {
-    return dir.endsWith(QLatin1Char('/')) ? dir + name : dir + QLatin1Char('/') + name;
-}
+using FolderPath::join;
 
 // Copies through a temporary name and a rename, so an interrupted copy never
 // stands as the user's database and a replaced copy changes in one step. The

@@ -13,10 +13,12 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "platform/folderpath.h"
 #include "platform/logging.h"
-#include "platform/messagebox.h"
+#include "platform/widgets/messagebox.h"
 #include "questionbank/bankschema.h"
 #include "questionbank/categories.h"
+#include "questionbank/columns.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
 #include "questionbank/footedlist.h"
@@ -30,8 +32,8 @@
 #include "skin/xptopbuttons.h"
 
 namespace {
-const QString kEnglish = QStringLiteral("English");
-const QString kChinese = QStringLiteral("Chinese");
+using Columns::kChinese;
+using Columns::kEnglish;
 
 QString trimSpaces(const QString& s) {
     // Only U+0020 counts: a question of tabs or full-width blanks is kept.
@@ -197,9 +199,7 @@ bool addedit::eventFilter(QObject* watched, QEvent* e) {
 
 bool addedit::openDatabase(QString* error) {
     try {
-        const QString path = folder_.endsWith(QLatin1Char('/'))
-                                 ? folder_ + v_.databaseFile
-                                 : folder_ + QLatin1Char('/') + v_.databaseFile;
+        const QString path = FolderPath::join(folder_, v_.databaseFile);
         auto db = Database::open(path, {.exclusive = true, .readOnly = false}, v_.connect);
         // Rows are addressed by their index: a file whose index is not the
         // row id could have the wrong question changed or deleted.

@@ -3,6 +3,7 @@
 // holds the personal list for itself: the display's keys and its pictures.
 #include "platform/logging.h"
 #include "questionbank/addedit.h"
+#include "questionbank/columns.h"
 #include "questionbank/dberror.h"
 #include "questionbank/picturecolumn.h"
 #include "questionbank/recordset.h"
@@ -13,7 +14,7 @@
 #include <QListWidget>
 
 namespace {
-const QString kEnglish = QStringLiteral("English");
+using Columns::kEnglish;
 }  // namespace
 
 // ---- changes made from outside the form -----------------------------------

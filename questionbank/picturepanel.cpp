@@ -18,7 +18,7 @@
 #include <QStandardPaths>
 
 #include "platform/logging.h"
-#include "platform/messagebox.h"
+#include "platform/widgets/messagebox.h"
 #include "questionbank/picturedecoder.h"
 
 namespace {

@@ -16,11 +16,12 @@
 
 #include "platform/datafolder.h"
 #include "platform/logging.h"
-#include "platform/messagebox.h"
 #include "platform/olecolour.h"
 #include "platform/programfolder.h"
 #include "platform/settingsstore.h"
-#include "platform/twips.h"
+#include "platform/widgets/messagebox.h"
+#include "platform/widgets/twips.h"
+#include "questionbank/columns.h"
 #include "questionbank/recordset.h"
 #include "study/documentopener.h"
 #include "study/feedbacknote.h"
@@ -181,8 +182,8 @@ void FrmShow::openRecordSet() {
 void FrmShow::showCurrentRecord() {
     const RecordSet* rs = Data1_.Recordset();
     const bool has = rs && rs->hasCurrent();
-    YinPiaoLbl_->setText(has ? rs->text(QStringLiteral("English")) : QString());
-    EnglishWordLbl_->setText(has ? rs->text(QStringLiteral("Chinese")) : QString());
+    YinPiaoLbl_->setText(has ? rs->text(Columns::kEnglish) : QString());
+    EnglishWordLbl_->setText(has ? rs->text(Columns::kChinese) : QString());
     // Every new record starts its own step: a reveal or an answer's speech
     // left from the previous one no longer applies.
     revealTimer_.stop();

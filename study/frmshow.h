@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "platform/speech.h"
-#include "platform/windowplacement.h"
+#include "platform/widgets/windowplacement.h"
 #include "study/datacontrol.h"
 #include "study/settingsrecord.h"
 #include "study/studysettings.h"

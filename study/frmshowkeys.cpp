@@ -6,8 +6,9 @@
 
 #include "platform/datafolder.h"
 #include "platform/logging.h"
-#include "platform/messagebox.h"
 #include "platform/settingsstore.h"
+#include "platform/widgets/messagebox.h"
+#include "questionbank/columns.h"
 #include "questionbank/queries.h"
 #include "questionbank/recordset.h"
 #include "study/feedbacknote.h"
@@ -17,7 +18,7 @@
 
 namespace {
 const QString kIndex = QStringLiteral("index");
-const QString kEnglish = QStringLiteral("English");
+using Columns::kEnglish;
 }  // namespace
 
 void FrmShow::keyPressEvent(QKeyEvent* e) {

@@ -8,7 +8,7 @@
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "platform/speech.h"
-#include "platform/windowsystem.h"
+#include "platform/widgets/windowsystem.h"
 #include "study/studyapp.h"
 
 int main(int argc, char** argv) {

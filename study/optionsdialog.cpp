@@ -11,9 +11,9 @@
 #include <algorithm>
 
 #include "platform/logging.h"
-#include "platform/messagebox.h"
+#include "platform/widgets/messagebox.h"
 #include "platform/olecolour.h"
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "questionbank/categories.h"
 #include "study/module1.h"
 #include "study/studysettings.h"

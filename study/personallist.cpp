@@ -5,8 +5,10 @@
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
 
+#include "platform/folderpath.h"
 #include "platform/logging.h"
 #include "questionbank/addedit.h"
+#include "questionbank/columns.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
 #include "questionbank/picturecolumn.h"
@@ -14,7 +16,8 @@
 #include "questionbank/recordset.h"
 
 namespace {
-const QString kEnglish = QStringLiteral("English");
+using Columns::kChinese;
+using Columns::kEnglish;
 const QString kPicture = QStringLiteral("picture");
 
 QString failed(const DbError& e) {
@@ -48,14 +51,13 @@ PersonalList::PersonalList(QString dataFolder, EditorFinder editor)
     : folder_(std::move(dataFolder)), editor_(std::move(editor)) {}
 
 QString PersonalList::path() const {
-    return folder_.endsWith(QLatin1Char('/')) ? folder_ + Queries::kPersonalFile
-                                              : folder_ + QLatin1Char('/') + Queries::kPersonalFile;
+    return FolderPath::join(folder_, Queries::kPersonalFile);
 }
 
 QVariantMap PersonalList::questionOf(RecordSet& shown) {
     QVariantMap q;
     q.insert(kEnglish, shown.text(kEnglish));
-    q.insert(QStringLiteral("Chinese"), shown.text(QStringLiteral("Chinese")));
+    q.insert(kChinese, shown.text(kChinese));
     // The picture of a bank question, where the bank has one, goes with it.
     // One that cannot be read is left behind: the question still goes in.
     QString error;

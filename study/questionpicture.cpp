@@ -5,7 +5,7 @@
 #include <QScreen>
 
 #include "platform/logging.h"
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "questionbank/picturedecoder.h"
 #include "questionbank/recordset.h"
 

@@ -2,7 +2,7 @@
 #include "study/studyapp.h"
 
 #include "platform/datafolder.h"
-#include "platform/windowplacement.h"
+#include "platform/widgets/windowplacement.h"
 #include "questionbank/addedit.h"
 #include "questionbank/recordset.h"
 #include "study/documentopener.h"

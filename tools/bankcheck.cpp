@@ -8,6 +8,7 @@
 
 #include "questionbank/bankschema.h"
 #include "questionbank/categories.h"
+#include "questionbank/columns.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
 #include "questionbank/picturedecoder.h"
@@ -52,7 +53,7 @@ Tally tally(RecordSet& set) {
         }
         if (!why.isEmpty())
             t.bad << QStringLiteral("记录 %1（%2）的图片无法显示：%3")
-                         .arg(set.Bookmark(), set.text(QStringLiteral("English")), why);
+                         .arg(set.Bookmark(), set.text(Columns::kEnglish), why);
     }
     return t;
 }

@@ -13,6 +13,7 @@
 
 #include "questionbank/bankschema.h"
 #include "questionbank/categories.h"
+#include "questionbank/columns.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
 #include "questionbank/picturedecoder.h"
@@ -189,9 +190,8 @@ int exportCsv(const QString& dbPath, const QString& csvPath, QTextStream& out, Q
                 return 1;
             }
             pictures += picture.isEmpty() ? 0 : 1;
-            rows.push_back({set->text(QStringLiteral("category")),
-                            set->text(QStringLiteral("English")),
-                            set->text(QStringLiteral("Chinese")), picture});
+            rows.push_back({set->text(QStringLiteral("category")), set->text(Columns::kEnglish),
+                            set->text(Columns::kChinese), picture});
             names << set->text(QStringLiteral("index"));
         }
     } catch (const DbError& e) {

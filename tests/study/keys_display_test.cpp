@@ -10,7 +10,7 @@
 #include <QMenu>
 #include <QSettings>
 
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "study/settingsrecord.h"
 #include "tests/study/keysfixture.h"
 

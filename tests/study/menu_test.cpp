@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QTest>
 
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "study/aboutdialog.h"
 #include "tests/study/studyfixture.h"
 

@@ -24,10 +24,10 @@
 #include <memory>
 #include <utility>
 
-#include "platform/messagebox.h"
+#include "platform/widgets/messagebox.h"
 #include "platform/olecolour.h"
 #include "platform/settingsstore.h"
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "questionbank/categories.h"
 #include "questionbank/queries.h"
 #include "study/optionsdialog.h"

@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "platform/messagebox.h"
 #include "platform/settingsstore.h"
+#include "platform/widgets/messagebox.h"
 #include "questionbank/categories.h"
 #include "study/optionsdialog.h"
 #include "study/studyapp.h"
