@@ -9,7 +9,7 @@
 
 #include "platform/olecolour.h"
 #include "platform/settingsstore.h"
-#include "study/settingsio.h"
+#include "study/settingsrecord.h"
 
 namespace {
 QTemporaryDir* dir;
@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
     {
         SettingsStore store;
-        const SettingsIo::Design design;
-        const SettingsRecord r = SettingsIo::read(store, design);
+        const SettingsTable::Design design;
+        const SettingsRecord r = SettingsTable::read(store, design);
         require(r.ctimeword >= 1 && r.ctimeword <= 32);
         require(r.FontSizeNumber >= 8 && r.FontSizeNumber <= 55);
         require(r.guageword >= 0);

@@ -9,7 +9,7 @@
 #include "questionbank/addedit.h"
 
 int main(int argc, char** argv) {
-    const auto answered = CommandLine::answerInfoOptions(
+    const auto answered = CommandLine::answerBeforeStart(
         argc, argv, QStringLiteral("Manager"),
         QStringLiteral(
             "Quillmere 驾考助手: edits the question bank reg.ocx, one category at a time.\n"

@@ -5,14 +5,13 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include "platform/folderpath.h"
 #include "platform/logging.h"
 
 namespace AutoStart {
 
 QString programPath(const QString& folder, const QString& baseName) {
-    QString path = folder;
-    if (!path.endsWith(QLatin1Char('/'))) path += QLatin1Char('/');
-    return path + baseName;
+    return FolderPath::join(folder, baseName);
 }
 
 QString execValue(const QString& programPath) {

@@ -13,15 +13,14 @@
 #include <unistd.h>
 
 #include "platform/copyrecord.h"
+#include "platform/folderpath.h"
 #include "platform/logging.h"
 #include "platform/programfolder.h"
 
 namespace DataFolder {
 
 namespace {
-QString join(const QString& dir, const QString& name) {
-    return dir.endsWith(QLatin1Char('/')) ? dir + name : dir + QLatin1Char('/') + name;
-}
+using FolderPath::join;
 
 // Copies through a temporary name and a rename, so an interrupted copy never
 // stands as the user's database and a replaced copy changes in one step. The
@@ -133,6 +132,9 @@ Mode modeFor(const QString& programFolder) {
     const QString forced = qEnvironmentVariable("QUILLMERE_DATA_MODE");
     if (forced == QLatin1String("installed")) return Mode::Installed;
     if (forced == QLatin1String("portable")) return Mode::Portable;
+    // Root may write a package's folder, but what it writes there is lost
+    // or orphaned by the next upgrade or removal and fails dpkg --verify.
+    if (ProgramFolder::belongsToPackage(programFolder)) return Mode::Installed;
     return QFileInfo(programFolder).isWritable() ? Mode::Portable : Mode::Installed;
 }
 

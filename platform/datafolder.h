@@ -9,10 +9,11 @@
 // the program folder:
 // - portable: the program folder can be written (the build's bin/, a copy on
 //   a stick, an install under one's home): the databases are used in place;
-// - installed: the program folder cannot be written (a system install): the
-//   user's data folder is used, and the installed databases are copied there
-//   on first start; a newer installed bank replaces a copy the user has not
-//   changed. The program folder is then never written.
+// - installed: the program folder belongs to a package or cannot be written
+//   (a system install): the user's data folder is used, and the installed
+//   databases are copied there on first start; a newer installed bank
+//   replaces a copy the user has not changed. The program folder is then
+//   never written.
 namespace DataFolder {
 
 enum class Mode { Portable, Installed };
@@ -28,8 +29,10 @@ QStringList replaceableFiles();
 QString userFolder();
 
 // How the program folder is used. QUILLMERE_DATA_MODE=installed|portable
-// decides when set (tests, and root, for whom every folder is writable);
-// otherwise the folder's writability for this user (access(2)) does.
+// decides when set (tests); otherwise a folder that belongs to a package
+// (ProgramFolder::belongsToPackage) is installed for every user, root
+// included, and any other folder by its writability for this user
+// (access(2)).
 Mode modeFor(const QString& programFolder);
 
 // The databases' folder for a program folder used in the given mode. In the

@@ -3,87 +3,165 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <QList>
 #include <atomic>
+#include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <thread>
 
 #include "platform/logging.h"
+#include "platform/speechaudio.h"
 #include "platform/speechtext.h"
+
+// One speak request, shared by the voice that asked and the speaking thread,
+// so either may let go of it first.
+struct SpeechRequest {
+    enum Outcome { Pending, Played, Failed };
+    QList<QByteArray> texts;  // prepared for speaking, UTF-8
+    QByteArray voiceFile;     // empty for the Mandarin default
+    std::atomic<bool> cancelled{false};
+    std::atomic<int> outcome{Pending};
+    QString failure;  // why it failed; written before outcome is set
+};
 
 namespace {
 // In espeak-ng 1.51 the plain "cmn" voice reads tone digits in English; the
 // pinyin variant reads Chinese characters as Mandarin.
 constexpr const char* kMandarin = "cmn-latn-pinyin";
-// The engine reports playback through events that come as the sound plays;
-// a text that left the engine without any was not played (no sound device).
-// Its own status says nothing in this mode.
-constexpr int kPollMs = 40;
-constexpr int kGraceMs = 500;
-
-// Highest text number the engine has reported an event for. Written on the
-// engine's event thread; nothing else is touched there, so the callback stays
-// harmless while the program ends.
-std::atomic<unsigned> heard{0};
-
-int onEvents(short*, int, espeak_EVENT* events) {
-    for (espeak_EVENT* e = events; e && e->type != espeakEVENT_LIST_TERMINATED; ++e) {
-        unsigned seen = heard.load();
-        while (e->unique_identifier > seen &&
-               !heard.compare_exchange_weak(seen, e->unique_identifier)) {
-        }
-    }
-    return 0;
-}
+constexpr int kPollMs = 20;
+// Length of the sample blocks the engine hands over: short enough that a
+// cancel or a lost sound server is noticed within a fraction of a second.
+constexpr int kBlockMs = 100;
 
 struct Voice {
     QByteArray file;
     QString description;
 };
 
-// The library keeps global state: it is initialised once per process and
-// shared by the voice objects, which are created afresh before each spoken
-// step. Never destroyed: a cancel may still run on its own thread while the
-// program ends.
-struct Engine {
-    bool ok = false;
-    QList<Voice> voices;
-    QByteArray current;  // voice file in use; empty for the Mandarin default
-    bool currentSet = false;
-    std::mutex mutex;  // held while the engine is used or cancelled
+// The text being synthesised and where its samples go; touched only on the
+// speaking thread.
+struct Playing {
+    SpeechRequest* request;
+    SpeechAudio* audio;
+    bool failed = false;
+};
+Playing* playing = nullptr;
 
-    // Called only while the engine is idle: voice changes are not queued.
+int onSamples(short* wav, int count, espeak_EVENT*) {
+    Playing* p = playing;
+    if (!p) return 0;
+    if (p->request->cancelled.load()) return 1;
+    if (wav && count > 0 && !p->audio->write(wav, count)) {
+        p->failed = true;
+        return 1;  // stops the synthesis of this text
+    }
+    return 0;
+}
+
+// The library keeps global state: it is initialised once per process on the
+// caller's thread, and from then on only the speaking thread uses it. Never
+// destroyed: the speaking thread may still be inside the sound library while
+// the program ends, and the program does not wait for it.
+class Engine {
+public:
+    bool ok = false;
+    int sampleRate = 0;
+    QList<Voice> voices;
+
+    void initialise() {
+        sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kBlockMs, nullptr,
+                                       espeakINITIALIZE_DONT_EXIT);
+        ok = sampleRate > 0;
+        if (!ok) {
+            qCInfo(lcSpeech) << "espeak-ng unavailable (no voice data)";
+            return;
+        }
+        espeak_SetSynthCallback(onSamples);
+        for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v) {
+            const char* name = (*v)->name ? (*v)->name : "";
+            const char* id = (*v)->identifier ? (*v)->identifier : "";
+            voices.append({QByteArray(id), QString::fromUtf8(name)});
+        }
+        if (!use({})) qCInfo(lcSpeech) << "Mandarin voice not found; espeak-ng keeps its default";
+        std::thread([this] { run(); }).detach();
+    }
+
+    void submit(std::shared_ptr<SpeechRequest> r) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            queue_.push_back(std::move(r));
+        }
+        wake_.notify_one();
+    }
+
+private:
+    void run() {
+        for (;;) {
+            std::shared_ptr<SpeechRequest> r;
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                wake_.wait(lock, [this] { return !queue_.empty(); });
+                r = std::move(queue_.front());
+                queue_.pop_front();
+            }
+            if (r->cancelled.load()) continue;
+            const bool played = play(*r);
+            r->outcome.store(played ? SpeechRequest::Played : SpeechRequest::Failed);
+        }
+    }
+
+    bool play(SpeechRequest& r) {
+        if (!audio_.start(sampleRate)) return fail(r);
+        for (const QByteArray& text : r.texts) {
+            use(r.voiceFile);
+            Playing p{&r, &audio_};
+            playing = &p;
+            const espeak_ERROR err =
+                espeak_Synth(text.constData(), size_t(text.size()) + 1, 0, POS_CHARACTER, 0,
+                             espeakCHARS_UTF8, nullptr, nullptr);
+            playing = nullptr;
+            if (r.cancelled.load()) {
+                audio_.discard();
+                return false;
+            }
+            if (p.failed) return fail(r);
+            if (err != EE_OK) {
+                r.failure = QStringLiteral("espeak-ng refused the text (%1)").arg(int(err));
+                return false;
+            }
+        }
+        return audio_.finish() || fail(r);
+    }
+
+    bool fail(SpeechRequest& r) {
+        r.failure = audio_.error();
+        return false;
+    }
+
+    // A voice the engine does not have keeps the one in use (false).
     bool use(const QByteArray& file) {
-        if (currentSet && file == current) return true;
+        if (currentSet_ && file == current_) return true;
         const espeak_ERROR err = file.isEmpty() ? espeak_SetVoiceByName(kMandarin)
                                                 : espeak_SetVoiceByFile(file.constData());
-        if (err != EE_OK) {
-            if (file.isEmpty())
-                qCInfo(lcSpeech) << "Mandarin voice not found; espeak-ng keeps its default";
-            return file.isEmpty();
-        }
-        current = file;
-        currentSet = true;
+        if (err != EE_OK) return false;
+        current_ = file;
+        currentSet_ = true;
         return true;
     }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::shared_ptr<SpeechRequest>> queue_;
+    SpeechAudio audio_;
+    QByteArray current_;
+    bool currentSet_ = false;
 };
 
 Engine* engine() {
     static Engine* e = [] {
         auto* s = new Engine;
-        const int rate =
-            espeak_Initialize(AUDIO_OUTPUT_PLAYBACK, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
-        s->ok = rate > 0;
-        if (!s->ok) {
-            qCInfo(lcSpeech) << "espeak-ng unavailable (no data or no sound output)";
-            return s;
-        }
-        espeak_SetSynthCallback(onEvents);
-        for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v) {
-            const char* name = (*v)->name ? (*v)->name : "";
-            const char* id = (*v)->identifier ? (*v)->identifier : "";
-            s->voices.append({QByteArray(id), QString::fromUtf8(name)});
-        }
-        s->use({});
+        s->initialise();
         return s;
     }();
     return e;
@@ -119,72 +197,36 @@ bool EspeakSpeech::selectVoice(int position) {
 
 bool EspeakSpeech::speak(const QStringList& texts, Done done) {
     cancel();
+    auto r = std::make_shared<SpeechRequest>();
     for (const QString& t : texts)
-        if (!t.trimmed().isEmpty()) queue_ << t;
-    done_ = std::move(done);
-    if (queue_.isEmpty()) {
-        finish(true);
+        if (!t.trimmed().isEmpty()) r->texts << prepareSpeechText(t).toUtf8();
+    if (r->texts.isEmpty()) {
+        if (done) done(true);
         return true;
     }
-    if (startNext()) return true;
-    queue_.clear();
-    done_ = nullptr;
-    return false;
-}
-
-bool EspeakSpeech::startNext() {
-    Engine* e = engine();
-    const QByteArray utf8 = prepareSpeechText(queue_.takeFirst()).toUtf8();
-    std::lock_guard<std::mutex> lock(e->mutex);
-    if (!e->use(voiceFile_)) return false;
-    unsigned id = 0;
-    const espeak_ERROR err = espeak_Synth(utf8.constData(), utf8.size() + 1, 0, POS_CHARACTER, 0,
-                                          espeakCHARS_UTF8, &id, nullptr);
-    if (err != EE_OK || id == 0) return false;
-    current_ = id;
-    quiet_.invalidate();
+    r->voiceFile = voiceFile_;
+    request_ = r;
+    done_ = std::move(done);
+    engine()->submit(std::move(r));
     poll_.start();
     return true;
 }
 
 void EspeakSpeech::poll() {
-    if (espeak_IsPlaying()) {
-        quiet_.invalidate();
-        return;
-    }
-    if (heard.load() >= current_) {
-        if (queue_.isEmpty())
-            finish(true);
-        else if (!startNext())
-            finish(false);
-        return;
-    }
-    // Events can trail the engine's idle state a little.
-    if (!quiet_.isValid())
-        quiet_.start();
-    else if (quiet_.elapsed() >= kGraceMs)
-        finish(false);
-}
-
-void EspeakSpeech::finish(bool played) {
+    const int outcome = request_ ? request_->outcome.load() : SpeechRequest::Failed;
+    if (outcome == SpeechRequest::Pending) return;
     poll_.stop();
-    current_ = 0;
-    queue_.clear();
-    Done done = std::move(done_);
-    done_ = nullptr;
-    if (done) done(played);
+    if (outcome == SpeechRequest::Failed && request_)
+        qCInfo(lcSpeech).noquote() << "sound output failed:" << request_->failure;
+    request_.reset();
+    Done done = std::exchange(done_, nullptr);
+    if (done) done(outcome == SpeechRequest::Played);
 }
 
 void EspeakSpeech::cancel() {
     poll_.stop();
-    queue_.clear();
     done_ = nullptr;
-    if (current_ == 0) return;
-    current_ = 0;
-    // espeak_Cancel waits for the engine's sound thread, which takes up to most
-    // of a second; the caller goes on (or the program ends) at once meanwhile.
-    std::thread([] {
-        std::lock_guard<std::mutex> lock(engine()->mutex);
-        espeak_Cancel();
-    }).detach();
+    if (!request_) return;
+    request_->cancelled.store(true);
+    request_.reset();
 }

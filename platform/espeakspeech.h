@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QByteArray>
-#include <QElapsedTimer>
-#include <QList>
 #include <QTimer>
+#include <memory>
 
 #include "platform/speech.h"
 
-// espeak-ng through its library, playing asynchronously on the library's own
-// threads. Its default voice is Mandarin, since every text the programs
-// speak is Chinese.
+struct SpeechRequest;
+
+// espeak-ng through its library. The engine synthesises on a speaking thread
+// of its own and the samples are played through our own sound output, which
+// notices a failing sound server and finds it again later; the caller's
+// thread only hands over texts and looks for the outcome. The default voice
+// is Mandarin, since every text the programs speak is Chinese.
 class EspeakSpeech : public Speech {
 public:
     static std::unique_ptr<Speech> create();
@@ -22,16 +25,11 @@ public:
 
 private:
     EspeakSpeech();
-    // Hands the next text to the engine; false when the engine refuses it.
-    bool startNext();
     void poll();
-    void finish(bool played);
 
     // Voice file this object speaks with; empty for the Mandarin default.
     QByteArray voiceFile_;
-    QStringList queue_;
+    std::shared_ptr<SpeechRequest> request_;
     Done done_;
-    unsigned current_ = 0;  // the engine's number for the text being spoken
     QTimer poll_;
-    QElapsedTimer quiet_;  // since the engine went idle without a sign of playback
 };

@@ -12,4 +12,9 @@ QString file(const QString& name);
 // The running program's file name without its folder.
 QString baseName();
 
+// Whether a folder belongs to the system's packages: it lies (symbolic links
+// resolved) under /usr but not under /usr/local. The package manager owns
+// and replaces such a folder, so nobody, root included, may keep data there.
+bool belongsToPackage(const QString& folder);
+
 }  // namespace ProgramFolder

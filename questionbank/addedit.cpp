@@ -13,10 +13,12 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "platform/folderpath.h"
 #include "platform/logging.h"
-#include "platform/messagebox.h"
+#include "platform/widgets/messagebox.h"
 #include "questionbank/bankschema.h"
 #include "questionbank/categories.h"
+#include "questionbank/columns.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
 #include "questionbank/footedlist.h"
@@ -30,8 +32,8 @@
 #include "skin/xptopbuttons.h"
 
 namespace {
-const QString kEnglish = QStringLiteral("English");
-const QString kChinese = QStringLiteral("Chinese");
+using Columns::kChinese;
+using Columns::kEnglish;
 
 QString trimSpaces(const QString& s) {
     // Only U+0020 counts: a question of tabs or full-width blanks is kept.
@@ -43,7 +45,8 @@ QString trimSpaces(const QString& s) {
 
 QFont labelFont() {
     QFont f;
-    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("WenQuanYi Micro Hei")});
+    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("WenQuanYi Micro Hei")});
     f.setPointSize(9);
     f.setBold(true);
     return f;
@@ -60,7 +63,8 @@ QFont statusFont() {
 }  // namespace
 
 QString addedit::StatusLine(int n, int total) {
-    return QStringLiteral("第 ") + QString::number(n) + QStringLiteral(" 行，总数： ") + QString::number(total);
+    return QStringLiteral("第 ") + QString::number(n) + QStringLiteral(" 行，总数： ") +
+           QString::number(total);
 }
 
 addedit::addedit(const EditorVariant& variant, const QString& dataFolder, QWidget* parent)
@@ -69,11 +73,7 @@ addedit::addedit(const EditorVariant& variant, const QString& dataFolder, QWidge
     build();
 }
 
-addedit::~addedit() {
-    // The frame still lays out while QWidget's destructor takes the window
-    // down, when this is no longer an addedit: it must not call back then.
-    if (canvas_) disconnect(canvas_, nullptr, this, nullptr);
-}
+addedit::~addedit() = default;
 
 template <class T>
 T* addedit::place(T* w, const char* name) {
@@ -135,7 +135,8 @@ void addedit::build() {
         label2_ = place(new QLabel(QStringLiteral("管理分类"), canvas_), "Label2");
         label2_->setFont(labelFont());
         Combo1_ = place(new QComboBox(canvas_), "Combo1");
-        Combo1_->resize(v_.geometry.value(QStringLiteral("Combo1")).width(), Combo1_->sizeHint().height());
+        Combo1_->resize(v_.geometry.value(QStringLiteral("Combo1")).width(),
+                        Combo1_->sizeHint().height());
         connect(Combo1_, &QComboBox::activated, this, &addedit::Combo1_Click);
         Combo1_->setFocusPolicy(Qt::StrongFocus);  // the wheel does not take the focus either
         Combo1_->installEventFilter(this);
@@ -146,7 +147,8 @@ void addedit::build() {
     List1_->setSelectionMode(QAbstractItemView::SingleSelection);
     // A click runs the selection once, also on the entry already selected;
     // a row change by the keyboard runs it too.
-    connect(List1_, &QListWidget::itemPressed, this, [this](QListWidgetItem*) { rowChangedByPress_ = false; });
+    connect(List1_, &QListWidget::itemPressed, this,
+            [this](QListWidgetItem*) { rowChangedByPress_ = false; });
     connect(List1_, &QListWidget::currentRowChanged, this, [this](int row) {
         rowChangedByPress_ = true;
         if (row >= 0) List1_Click();
@@ -197,8 +199,7 @@ bool addedit::eventFilter(QObject* watched, QEvent* e) {
 
 bool addedit::openDatabase(QString* error) {
     try {
-        const QString path = folder_.endsWith(QLatin1Char('/')) ? folder_ + v_.databaseFile
-                                                                : folder_ + QLatin1Char('/') + v_.databaseFile;
+        const QString path = FolderPath::join(folder_, v_.databaseFile);
         auto db = Database::open(path, {.exclusive = true, .readOnly = false}, v_.connect);
         // Rows are addressed by their index: a file whose index is not the
         // row id could have the wrong question changed or deleted.
@@ -273,14 +274,14 @@ void addedit::Combo1_Click() {
     // Every failure here is passed over; the form goes on with what it has.
     if (!db_) {
         QString error;
-        if (!openDatabase(&error))
-            MessageBox::show(this, MessageBox::Icon::Critical, error);
+        if (!openDatabase(&error)) MessageBox::show(this, MessageBox::Icon::Critical, error);
     }
     if (db_) {
         try {
             rs_ = RecordSet::open(db_, Queries::managerEditor(Combo1_->currentText()));
         } catch (const DbError& e) {
-            qCDebug(lcDb) << "category query failed, ignored:" << e.number();
+            categoryUnreadable(e);
+            return;
         }
     }
     if (!rs_ || (rs_->atBOF() && rs_->atEOF())) {
@@ -293,9 +294,31 @@ void addedit::Combo1_Click() {
     loadFirstRecord();
 }
 
+void addedit::categoryUnreadable(const DbError& e) {
+    // The set of the category chosen before belongs to that category: kept
+    // under the new name, a save would move its record into this one. The
+    // form goes back to how it stood before any category was chosen.
+    qCInfo(lcDb).noquote() << "category" << Combo1_->currentText() << "not read:" << e.number()
+                           << e.message();
+    rs_.reset();
+    FirstBookmark_.clear();
+    ClearFields();
+    List1_->clear();
+    txtGCurent_->clear();
+    AddMode_ = true;
+    DisableBrowsing();
+    cmdDelete_->setEnabled(false);
+    cmdSave_->setEnabled(false);
+    MessageBox::show(this, MessageBox::Icon::Critical,
+                     e.message() + QStringLiteral("\n分类“%1”的题目无法读取，请选择其他分类。")
+                                       .arg(Combo1_->currentText()));
+}
+
 // ---- browsing -----------------------------------------------------------
 
-void addedit::setStatus(int n, int total) { txtGCurent_->setText(StatusLine(n, total)); }
+void addedit::setStatus(int n, int total) {
+    txtGCurent_->setText(StatusLine(n, total));
+}
 
 void addedit::selectListEntry(int row) {
     // Selecting from code counts as the user's click.
@@ -419,8 +442,10 @@ void addedit::SaveCurrent() {
                          QStringLiteral("没有正在显示的题目可以修改，输入的内容没有保存。"));
         return;
     }
-    if (AddMode_) rs_->AddNew();
-    else rs_->Edit();
+    if (AddMode_)
+        rs_->AddNew();
+    else
+        rs_->Edit();
     if (trimSpaces(text2_->text()).isEmpty() || trimSpaces(text1_->text()).isEmpty()) return;
 
     int error = 0;
@@ -438,8 +463,10 @@ void addedit::SaveCurrent() {
         rs_->Update();
         wroteThisSession_ = true;
         rs_->setBookmark(rs_->LastModified());
-        if (AddMode_) List1_->addItem(rs_->text(kEnglish));
-        else if (QListWidgetItem* item = List1_->currentItem()) item->setText(rs_->text(kEnglish));
+        if (AddMode_)
+            List1_->addItem(rs_->text(kEnglish));
+        else if (QListWidgetItem* item = List1_->currentItem())
+            item->setText(rs_->text(kEnglish));
         List1_->update();
         rs_->MoveFirst();
         FirstBookmark_ = rs_->Bookmark();
@@ -458,7 +485,8 @@ void addedit::SaveCurrent() {
     }
     if (error != 0) {
         // A write that did not happen is said so, and what was typed stays.
-        MessageBox::show(this, MessageBox::Icon::Critical, message + QStringLiteral("\n题目没有保存。"));
+        MessageBox::show(this, MessageBox::Icon::Critical,
+                         message + QStringLiteral("\n题目没有保存。"));
         return;
     }
     ClearFields();
@@ -489,7 +517,8 @@ void addedit::cmdDelete_Click() {
         wroteThisSession_ = true;
     } catch (const DbError& e) {
         // The record is still there, so the list keeps its entry.
-        MessageBox::show(this, MessageBox::Icon::Critical, e.message() + QStringLiteral("\n题目没有删除。"));
+        MessageBox::show(this, MessageBox::Icon::Critical,
+                         e.message() + QStringLiteral("\n题目没有删除。"));
         return;
     }
     ClearFields();
@@ -517,121 +546,14 @@ void addedit::end() {
     if (closer_) closer_();
 }
 
-void addedit::xptopbuttons1_Click() { end(); }
-void addedit::xptopbuttons3_Click() { showMinimized(); }
-void addedit::Command1_Click() { end(); }
-
-// ---- changes made from outside the form -----------------------------------
-
-void addedit::addFromOutside(const QVariantMap& fields) {
-    if (!rs_) throw DbError::make(DbError::NoCurrentRecord, v_.databaseFile);
-    if (!wroteThisSession_ && beforeFirstWrite_) {
-        QString why;
-        if (!beforeFirstWrite_(*db_, &why)) throw DbError(DbError::Other, why);
-    }
-    // The record shown in the boxes stays the current one.
-    const QString current = rs_->Bookmark();
-    const bool pastEnd = rs_->atEOF() && !rs_->atBOF();
-    auto restore = [&] {
-        if (!current.isEmpty()) rs_->setBookmark(current);
-        else if (pastEnd) rs_->MoveLast(), rs_->MoveNext();
-        else rs_->MoveFirst(), rs_->MovePrevious();
-    };
-    try {
-        rs_->AddNew();
-        for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
-            if (it.key().compare(PictureColumn::kName, Qt::CaseInsensitive) == 0)
-                rs_->setPicture(it.value().toByteArray());
-            else
-                rs_->setField(it.key(), it.value());
-        }
-        rs_->Update();
-    } catch (const DbError&) {
-        restore();
-        throw;
-    }
-    wroteThisSession_ = true;
-    rs_->setBookmark(rs_->LastModified());
-    const QString english = rs_->text(kEnglish);
-    if (FirstBookmark_.isEmpty()) {
-        // The first record anchors the list positions from now on.
-        rs_->MoveFirst();
-        FirstBookmark_ = rs_->Bookmark();
-    }
-    restore();
-    {
-        const QSignalBlocker block(List1_);
-        List1_->addItem(english);
-    }
-    if (rs_->hasCurrent()) setStatus(rs_->AbsolutePosition() + 1, rs_->RecordCount());
-    qCInfo(lcUi).noquote() << "editor" << v_.caption << "added from outside:" << english;
+void addedit::xptopbuttons1_Click() {
+    end();
 }
-
-bool addedit::removeFromOutside(qint64 index, const QString& english) {
-    if (!rs_) throw DbError::make(DbError::NoCurrentRecord, v_.databaseFile);
-    const QString current = rs_->Bookmark();
-    const bool pastEnd = rs_->atEOF() && !rs_->atBOF();
-    auto restore = [&] {
-        if (!current.isEmpty()) rs_->setBookmark(current);
-        else if (pastEnd) rs_->MoveLast(), rs_->MoveNext();
-        else rs_->MoveFirst(), rs_->MovePrevious();
-    };
-    int row = -1;
-    for (rs_->MoveFirst(); !rs_->atEOF(); rs_->MoveNext()) {
-        if (rs_->field(QStringLiteral("index")).toLongLong() == index && rs_->text(kEnglish) == english) {
-            row = rs_->AbsolutePosition();
-            break;
-        }
-    }
-    if (row < 0) {
-        restore();
-        return false;
-    }
-    try {
-        if (!wroteThisSession_ && beforeFirstWrite_) {
-            QString why;
-            if (!beforeFirstWrite_(*db_, &why)) throw DbError(DbError::Other, why);
-        }
-        rs_->Delete();
-    } catch (const DbError&) {
-        restore();
-        throw;
-    }
-    wroteThisSession_ = true;
-    const bool shownRemoved = current == QString::number(index);
-    {
-        const QSignalBlocker block(List1_);
-        delete List1_->takeItem(row);
-    }
-    rs_->MoveFirst();
-    FirstBookmark_ = rs_->Bookmark();
-    if (rs_->RecordCount() == 0) {
-        // As after deleting the last record with the form's own button.
-        ClearFields();
-        DisableBrowsing();
-        AddMode_ = true;
-        cmdDelete_->setEnabled(false);
-        txtGCurent_->clear();
-    } else if (shownRemoved && !AddMode_) {
-        ClearFields();
-        selectListEntry(rs_->AbsolutePosition());
-        setStatus(rs_->AbsolutePosition() + 1, rs_->RecordCount());
-    } else {
-        if (shownRemoved || current.isEmpty()) {
-            if (!pastEnd) rs_->MovePrevious();
-            else rs_->MoveLast(), rs_->MoveNext();
-        } else {
-            rs_->setBookmark(current);
-        }
-        {
-            const QSignalBlocker block(List1_);
-            if (rs_->hasCurrent()) List1_->setCurrentRow(rs_->AbsolutePosition());
-        }
-        if (rs_->hasCurrent()) setStatus(rs_->AbsolutePosition() + 1, rs_->RecordCount());
-    }
-    List1_->update();
-    qCInfo(lcUi).noquote() << "editor" << v_.caption << "removed from outside:" << english;
-    return true;
+void addedit::xptopbuttons3_Click() {
+    showMinimized();
+}
+void addedit::Command1_Click() {
+    end();
 }
 
 // ---- the question's picture ---------------------------------------------

@@ -9,6 +9,7 @@
 #include "questionbank/editorvariant.h"
 
 class Database;
+class DbError;
 class PicturePanel;
 class RecordSet;
 class QComboBox;
@@ -38,7 +39,9 @@ public:
 
     // Runs before the first write of the session; a false result cancels it.
     // Manager keeps its backup copy here.
-    void setBeforeFirstWrite(std::function<bool(Database&, QString* error)> f) { beforeFirstWrite_ = std::move(f); }
+    void setBeforeFirstWrite(std::function<bool(Database&, QString* error)> f) {
+        beforeFirstWrite_ = std::move(f);
+    }
     // What ends the program (Manager) or releases the form (Study).
     void setCloser(std::function<void()> f) { closer_ = std::move(f); }
 
@@ -86,6 +89,7 @@ private:
     void setStatus(int n, int total);
     void loadFirstRecord();
     bool openDatabase(QString* error);
+    void categoryUnreadable(const DbError& e);
     void end();
 
     const EditorVariant& v_;
@@ -104,11 +108,12 @@ private:
     xptopbuttons *top1_ = nullptr, *top2_ = nullptr, *top3_ = nullptr;
     QLabel *label5_ = nullptr, *label6_ = nullptr, *label2_ = nullptr;
     QLineEdit *text1_ = nullptr, *text2_ = nullptr, *txtGCurent_ = nullptr;
-    xpcmdbutton *cmdSave_ = nullptr, *CmdAdd_ = nullptr, *cmdDelete_ = nullptr, *Command1_ = nullptr;
+    xpcmdbutton *cmdSave_ = nullptr, *CmdAdd_ = nullptr, *cmdDelete_ = nullptr,
+                *Command1_ = nullptr;
     QComboBox* Combo1_ = nullptr;
     QListWidget* List1_ = nullptr;
-    QToolButton *cmdGFirst_ = nullptr, *cmdPrev_ = nullptr, *cmdNext_ = nullptr, *cmdGLast_ = nullptr,
-                *cmdGAdd_ = nullptr;
+    QToolButton *cmdGFirst_ = nullptr, *cmdPrev_ = nullptr, *cmdNext_ = nullptr,
+                *cmdGLast_ = nullptr, *cmdGAdd_ = nullptr;
 
     // The question's picture: its thumbnail and the button of its menu.
     void buildPicture();
@@ -119,7 +124,8 @@ private:
     // ---- changes made from outside the form -------------------------------
     // While the form holds its file for exclusive use, another part of the
     // program (the display's keys) changes the list through it, so that the
-    // list shows the change. What the user is typing stays in the boxes.
+    // list shows the change, and the display reads its pictures through it.
+    // What the user is typing stays in the boxes.
 public:
     // Appends a record with these fields (by column name) to the set and its
     // question to the list. Throws DbError, 3022 for a question already there;
@@ -128,4 +134,8 @@ public:
     // Removes the record with this index if it still holds this question;
     // false when no record does. Throws DbError; then nothing changes.
     bool removeFromOutside(qint64 index, const QString& english);
+    // The stored picture of the record with this index, read through the
+    // form's own connection (another one cannot read the file meanwhile).
+    // Empty without one; on failure also empty, with the reason in `error`.
+    QByteArray pictureOf(qint64 index, QString* error);
 };

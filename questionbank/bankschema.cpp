@@ -58,6 +58,11 @@ bool indexIsRowId(SQLite::Database& db) {
     return !keyIndex.executeStep();
 }
 
+bool categoryInTextOrder(SQLite::Database& db) {
+    SQLite::Statement q(db, "SELECT count(*) FROM pragma_index_info('WordCategory')");
+    return q.executeStep() && q.getColumn(0).getInt() > 1;
+}
+
 bool inUse(const QString& path) {
     try {
         lockExisting(path);
@@ -72,8 +77,11 @@ void create(SQLite::Database& db, Kind kind, Pictures pictures) {
         db.exec(
             "CREATE TABLE Word (\"index\" INTEGER PRIMARY KEY AUTOINCREMENT, English TEXT UNIQUE, "
             "Chinese TEXT, category TEXT)");
-        // Without it the category query walks the unique index row by row.
-        db.exec("CREATE INDEX WordCategory ON Word (category, English)");
+        // Without it the category query reads the whole table. On the
+        // category alone, its entries run in row order within a category, so
+        // the display, whose query has no ORDER BY, shows a category in the
+        // order the questions were added (an imported bank: its CSV's order).
+        db.exec("CREATE INDEX WordCategory ON Word (category)");
         // The display reads every record's text at start; without this it
         // walks the table's pages, which pictures spread through the file.
         // Its order is the row order, so a scan of it gives the table's order.
@@ -97,9 +105,10 @@ void build(const QString& path, Kind kind, const std::vector<Question>& question
             SQLite::Transaction tx(db);
             create(db, kind, pictures);
             if (!password.isEmpty()) Database::protect(db, password);
-            SQLite::Statement ins(db, kind == Kind::Bank
-                                          ? "INSERT INTO Word (English, Chinese, category) VALUES (?, ?, ?)"
-                                          : "INSERT INTO Word (English, Chinese) VALUES (?, ?)");
+            SQLite::Statement ins(
+                db, kind == Kind::Bank
+                        ? "INSERT INTO Word (English, Chinese, category) VALUES (?, ?, ?)"
+                        : "INSERT INTO Word (English, Chinese) VALUES (?, ?)");
             for (const Question& q : questions) {
                 ins.reset();
                 ins.bind(1, q.question.toStdString());
@@ -120,8 +129,10 @@ void build(const QString& path, Kind kind, const std::vector<Question>& question
         // rename(2) replaces an old file in one step; its lock, held until
         // then, keeps an editor from opening the old file meanwhile.
         const auto lock = lockExisting(path);
-        if (std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(path).constData()) != 0)
-            throw std::runtime_error("cannot rename " + tmp.toStdString() + " to " + path.toStdString());
+        if (std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(path).constData()) !=
+            0)
+            throw std::runtime_error("cannot rename " + tmp.toStdString() + " to " +
+                                     path.toStdString());
     } catch (...) {
         QFile::remove(tmp);
         throw;

@@ -26,7 +26,8 @@ enum class Kind { Bank, PersonalList };
 // only for tests of that case.
 enum class Pictures { WithColumn, WithoutColumn };
 
-// Creates the table Word (and, for the bank, its category index) in an empty
+// Creates the table Word (and, for the bank, its category index, in whose
+// order the display shows a category: the order of addition) in an empty
 // database. The bank has a category field; the personal list needs none.
 void create(SQLite::Database& db, Kind kind, Pictures pictures = Pictures::WithColumn);
 
@@ -35,6 +36,12 @@ void create(SQLite::Database& db, Kind kind, Pictures pictures = Pictures::WithC
 // then does an index value name exactly one row, for good; the editors write
 // to no other file. Throws SQLite::Exception when the schema cannot be read.
 bool indexIsRowId(SQLite::Database& db);
+
+// True when the bank's category index also orders by the question text, as
+// in banks written before the display followed the bank's own order: such a
+// bank shows each category in the order of its text until it is built again.
+// The programs never change the index of a user's file just for the order.
+bool categoryInTextOrder(SQLite::Database& db);
 
 // True when another connection holds the file at path locked (an editor has
 // it open for exclusive use). A missing file or one that is no database is

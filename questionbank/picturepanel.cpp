@@ -18,7 +18,7 @@
 #include <QStandardPaths>
 
 #include "platform/logging.h"
-#include "platform/messagebox.h"
+#include "platform/widgets/messagebox.h"
 #include "questionbank/picturedecoder.h"
 
 namespace {
@@ -84,9 +84,9 @@ QRect PicturePanel::imageRect() const {
     return c.adjusted(0, 0, 0, -noteRect().height());
 }
 
-QImage PicturePanel::decoded(const QByteArray& bytes, QString* error) const {
-    const PictureDecoder::Result r =
-        PictureDecoder::decode(bytes, imageRect().size(), devicePixelRatioF());
+QImage PicturePanel::decoded(const QByteArray& bytes, QString* error) {
+    fittedTo_ = imageRect().size();
+    const PictureDecoder::Result r = PictureDecoder::decode(bytes, fittedTo_, devicePixelRatioF());
     if (!r.ok() && error) *error = r.error;
     return r.image;
 }
@@ -103,7 +103,9 @@ void PicturePanel::showRecord(const void* set, const QString& record,
         const QByteArray bytes = read(&why);
         storedPresent_ = !bytes.isEmpty() || !why.isEmpty();
         storedThumb_ = QImage();
+        storedBytes_.clear();
         if (!bytes.isEmpty()) storedThumb_ = decoded(bytes, &why);
+        if (!storedThumb_.isNull()) storedBytes_ = bytes;
         if (!storedThumb_.isNull())
             qCInfo(lcUi).noquote() << "editor shows the picture of record" << key << ":"
                                    << PictureDecoder::format(bytes) << storedThumb_.width() << "x"
@@ -120,6 +122,7 @@ void PicturePanel::clear() {
     record_.clear();
     storedPresent_ = false;
     storedThumb_ = QImage();
+    storedBytes_.clear();
     pending_.reset();
     pendingThumb_ = QImage();
     changed();
@@ -180,6 +183,27 @@ void PicturePanel::paintEvent(QPaintEvent* e) {
     }
     p.setPen(palette().color(QPalette::PlaceholderText));
     p.drawText(image.isNull() ? imageRect() : noteRect(), Qt::AlignCenter | Qt::TextWordWrap, text);
+}
+
+void PicturePanel::resizeEvent(QResizeEvent* e) {
+    QFrame::resizeEvent(e);
+    // The first record is often shown before the window is laid out (at the
+    // foot of a list the panel gets its size only when it appears): a
+    // thumbnail made for another size is made again for this one.
+    if (imageRect().size() == fittedTo_) return;
+    auto refit = [this](const QByteArray& bytes, QImage& thumb) {
+        if (thumb.isNull()) return;  // nothing shown, or bytes that never decoded
+        const QImage again = decoded(bytes, nullptr);
+        if (!again.isNull()) thumb = again;
+    };
+    refit(storedBytes_, storedThumb_);
+    if (pending_) refit(*pending_, pendingThumb_);
+    if (!thumbnail().isNull())
+        qCInfo(lcUi).noquote() << "editor fits the picture of record" << record_ << "to"
+                               << fittedTo_.width() << "x" << fittedTo_.height() << ":"
+                               << thumbnail().width() << "x" << thumbnail().height()
+                               << "device pixels";
+    update();
 }
 
 // ---- changing -------------------------------------------------------------

@@ -71,11 +71,12 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     bool take(const QByteArray& bytes, const QString& source);
     void refuse(const QString& source, const QString& why);
-    QImage decoded(const QByteArray& bytes, QString* error) const;
+    QImage decoded(const QByteArray& bytes, QString* error);
     QRect imageRect() const;
     QRect noteRect() const;
     void changed();
@@ -88,9 +89,13 @@ private:
     const void* set_ = nullptr;
     QString record_;
     bool storedPresent_ = false;  // the record has a picture, shown or not
+    // The stored picture's bytes are kept beside its thumbnail, so that a
+    // new size of the panel fits it again without reading the file.
+    QByteArray storedBytes_;
     QImage storedThumb_;
     std::optional<QByteArray> pending_;
     QImage pendingThumb_;
+    QSize fittedTo_;  // the picture area the thumbnails were made for
     bool editable_ = false;
     bool hadContent_ = false;
     QString lastFolder_;

@@ -13,7 +13,7 @@
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
 #include "questionbank/picturecolumn.h"
-#include "questionbank/picturedecoder.h"
+#include "questionbank/storedpicture.h"
 #include "questionbank/queries.h"
 
 namespace {
@@ -301,25 +301,7 @@ QByteArray RecordSet::picture(QString* error) {
         std::shared_ptr<Database> db = db_;
         // The display lets the file go after reading the records.
         if (!db) db = Database::open(file_, {.exclusive = false, .readOnly = true}, connect_);
-        // length() does not read the bytes, so a huge picture is refused unread.
-        SQLite::Statement q(db->sqlite(),
-                            "SELECT length(picture), CASE WHEN length(picture) <= ? THEN picture END "
-                            "FROM Word WHERE rowid = ?");
-        q.bind(1, static_cast<int64_t>(PictureDecoder::kMaxBytes));
-        q.bind(2, static_cast<int64_t>(id));
-        if (!q.executeStep() || q.getColumn(0).isNull()) return {};
-        const qint64 size = q.getColumn(0).getInt64();
-        if (size > PictureDecoder::kMaxBytes) {
-            const QString why = QStringLiteral("图片过大（%1 字节），不读取").arg(size);
-            qCInfo(lcDb).noquote() << "picture of record" << id << "in" << file_ << "not read:" << size << "bytes";
-            if (error) *error = why;
-            return {};
-        }
-        const SQLite::Column c = q.getColumn(1);
-        return QByteArray(static_cast<const char*>(c.getBlob()), c.getBytes());
-    } catch (const SQLite::Exception& e) {
-        qCInfo(lcDb).noquote() << "picture of record" << id << "in" << file_ << "not read:" << e.what();
-        if (error) *error = DbError::fromSqlite(e, file_).message();
+        return StoredPicture::read(*db, id, error);
     } catch (const DbError& e) {
         qCInfo(lcDb).noquote() << "picture of record" << id << "in" << file_ << "not read:" << e.message();
         if (error) *error = e.message();

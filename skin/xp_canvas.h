@@ -7,6 +7,9 @@
 #include <QWidget>
 #include <array>
 
+#include "skin/edges.h"
+#include "skin/focuswatch.h"
+
 class QLabel;
 class PictureBox;
 
@@ -30,7 +33,6 @@ public:
     static constexpr int kGrip = 9;
 
     explicit xp_canvas(QWidget* parent = nullptr);
-    ~xp_canvas() override;
 
     QString Caption() const;
     void setCaption(const QString& caption);
@@ -81,10 +83,17 @@ private:
     void UserControl_Resize();
     void UserControl_EnterFocus();
     void UserControl_GotFocus();
+    bool placeBands();
+    bool paintSides();
+    bool paintTitleBand();
+    bool placeGrips();
+    bool setCursors();
     void followActivation();
+    void requestLayout();
+    void requestFollowActivation();
     void skin_active();
     void skin_inactive();
-    void drag_resize(QWidget* form, QPoint press, QPoint release, int code);
+    void drag_resize(QWidget* form, QPoint press, QPoint release, Edge edge);
 
     void pictop_MouseDown(int Button, int Shift, int X, int Y);
     void pictop_MouseMove(int Button, int Shift, int X, int Y);
@@ -94,25 +103,24 @@ private:
     void lblcaption_MouseMove(int Button, int Shift, int X, int Y);
     void lblcaption_MouseUp(int Button, int Shift, int X, int Y);
     void lblcaption_DblClick();
-    void picleft_MouseDown(int Button, int Shift, int X, int Y);
-    void picleft_MouseUp(int Button, int Shift, int X, int Y);
-    void picright_MouseDown(int Button, int Shift, int X, int Y);
-    void picright_MouseUp(int Button, int Shift, int X, int Y);
-    void picbottom_MouseDown(int Button, int Shift, int X, int Y);
-    void picbottom_MouseUp(int Button, int Shift, int X, int Y);
-    void imgresize_MouseDown(int Index, int Button, int Shift, int X, int Y);
-    void imgresize_MouseUp(int Index, int Button, int Shift, int X, int Y);
+
+    // A border or grip, and the edge it moves.
+    struct Zone {
+        QWidget* widget = nullptr;
+        Edge edge = Edge::Left;
+    };
 
     QWidget* form() const;
-    void zonePressed(QWidget* zone, int X, int Y);
-    void zoneReleased(QWidget* zone, int code, int X, int Y);
+    QWidget* zone(Edge edge) const { return zones_[edges::code(edge)].widget; }
+    void buildGrips();
+    void zonePressed(const Zone& zone, int X, int Y);
+    void zoneReleased(const Zone& zone, int X, int Y);
     void beginMove(QWidget* from, int X, int Y);
     void followMove(QWidget* from, int X, int Y);
     void endMove();
     void toggleMaximised();
     void applyLook(int set);
     void trackParent(QWidget* parent);
-    void onFocusChanged(QWidget* old, QWidget* now);
     bool dispatchMouse(QObject* watched, QMouseEvent* e);
 
     PictureBox* pictop;
@@ -122,7 +130,9 @@ private:
     QLabel* lblcaption;
     QLabel* imgicon;
     QLabel* lblshadow;
-    std::array<QWidget*, 8> imgresize{};  // only the grips 2, 4, 5, 6 and 7 exist
+    // Every resize zone, by edge: the side borders, the bottom border and the
+    // grips (imgresize<code>).
+    std::array<Zone, 8> zones_{};
     QLabel* Image1;
     QLabel* imgtop;
     QLabel* imgtopmax;
@@ -133,11 +143,15 @@ private:
     std::array<std::array<QLabel*, 5>, 2> skinSets{};
 
     // The pictures the holders show now. The look follows the form's
-    // activation: each change is applied with a full layout, and a change
-    // that comes during a layout's event processing gets its own layout
-    // there, which repaints everything, so the last change always wins.
+    // activation, read when the queued follow-up runs, so the last change
+    // always wins; each change is applied with a full layout.
     enum class Look { Active, Inactive };
     Look look_ = Look::Active;
+    // A layout asked for while one runs (from a handler of Resize, say) is
+    // run once after it, not inside it.
+    bool layingOut_ = false;
+    bool layoutQueued_ = false;
+    bool followQueued_ = false;
     QImage surface_;
     QPixmap icon_;
     bool fixed_ = false;
@@ -152,4 +166,8 @@ private:
     QPoint moveFrom_;
     QPoint formFrom_;
     QWidget* trackedParent_ = nullptr;
+    // Ends with the frame's own members, before QWidget's destructor moves
+    // the focus off the children: no focus change reaches a frame that is
+    // no longer whole.
+    FocusWatch focusWatch_{this};
 };

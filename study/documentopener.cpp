@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "platform/logging.h"
-#include "platform/messagebox.h"
+#include "platform/widgets/messagebox.h"
 
 namespace {
 const char* const kSchemes[] = {"file", "http", "https"};

@@ -8,11 +8,11 @@
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "platform/speech.h"
-#include "platform/windowsystem.h"
+#include "platform/widgets/windowsystem.h"
 #include "study/studyapp.h"
 
 int main(int argc, char** argv) {
-    const auto answered = CommandLine::answerInfoOptions(
+    const auto answered = CommandLine::answerBeforeStart(
         argc, argv, QStringLiteral("Study"),
         QStringLiteral(
             "Quillmere 驾考助手: shows one driving-test question with its answer after another.\n"

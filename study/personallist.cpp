@@ -5,16 +5,19 @@
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
 
+#include "platform/folderpath.h"
 #include "platform/logging.h"
 #include "questionbank/addedit.h"
+#include "questionbank/columns.h"
 #include "questionbank/database.h"
-#include "questionbank/picturecolumn.h"
 #include "questionbank/dberror.h"
+#include "questionbank/picturecolumn.h"
 #include "questionbank/queries.h"
 #include "questionbank/recordset.h"
 
 namespace {
-const QString kEnglish = QStringLiteral("English");
+using Columns::kChinese;
+using Columns::kEnglish;
 const QString kPicture = QStringLiteral("picture");
 
 QString failed(const DbError& e) {
@@ -48,20 +51,21 @@ PersonalList::PersonalList(QString dataFolder, EditorFinder editor)
     : folder_(std::move(dataFolder)), editor_(std::move(editor)) {}
 
 QString PersonalList::path() const {
-    return folder_.endsWith(QLatin1Char('/')) ? folder_ + Queries::kPersonalFile
-                                              : folder_ + QLatin1Char('/') + Queries::kPersonalFile;
+    return FolderPath::join(folder_, Queries::kPersonalFile);
 }
 
 QVariantMap PersonalList::questionOf(RecordSet& shown) {
     QVariantMap q;
     q.insert(kEnglish, shown.text(kEnglish));
-    q.insert(QStringLiteral("Chinese"), shown.text(QStringLiteral("Chinese")));
+    q.insert(kChinese, shown.text(kChinese));
     // The picture of a bank question, where the bank has one, goes with it.
     // One that cannot be read is left behind: the question still goes in.
     QString error;
     const QByteArray picture = shown.picture(&error);
-    if (!picture.isEmpty()) q.insert(kPicture, picture);
-    else if (!error.isEmpty()) qCInfo(lcDb).noquote() << "picture not copied:" << error;
+    if (!picture.isEmpty())
+        q.insert(kPicture, picture);
+    else if (!error.isEmpty())
+        qCInfo(lcDb).noquote() << "picture not copied:" << error;
     return q;
 }
 
@@ -141,4 +145,11 @@ PersonalList::Result PersonalList::remove(qint64 index, const QString& english) 
     if (!removed) return {Outcome::NotThere, QStringLiteral("生词本中已经没有这道题")};
     qCInfo(lcDb).noquote() << "personal list: removed" << index << english;
     return {Outcome::Removed, QStringLiteral("已从生词本删除")};
+}
+
+QByteArray PersonalList::pictureOf(RecordSet& shown, QString* why) const {
+    if (!shown.hasCurrent()) return {};
+    if (addedit* editor = editor_ ? editor_() : nullptr; editor && editor->recordset())
+        return editor->pictureOf(shown.field(QStringLiteral("index")).toLongLong(), why);
+    return shown.picture(why);
 }

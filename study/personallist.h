@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QVariantMap>
 #include <functional>
@@ -32,6 +33,11 @@ public:
     Result add(const QVariantMap& question);
     // Removes the record with this index if it still holds this question.
     Result remove(qint64 index, const QString& english);
+
+    // The picture of `shown`, a record of the personal list on the display:
+    // through the editor while it holds the file, else read from the file.
+    // Empty without one; on failure also empty, with the reason in `why`.
+    QByteArray pictureOf(RecordSet& shown, QString* why) const;
 
 private:
     QString path() const;

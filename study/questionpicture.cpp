@@ -5,7 +5,7 @@
 #include <QScreen>
 
 #include "platform/logging.h"
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "questionbank/picturedecoder.h"
 #include "questionbank/recordset.h"
 
@@ -28,7 +28,7 @@ void QuestionPicture::showRecord(RecordSet* set) {
         return;
     }
     QString why;
-    const QByteArray bytes = set->picture(&why);
+    const QByteArray bytes = reader_ ? reader_(*set, &why) : set->picture(&why);
     if (bytes.isEmpty()) {
         if (!why.isEmpty()) qCInfo(lcDisplay).noquote() << "picture not shown:" << why;
         clear();

@@ -2,6 +2,7 @@
 #pragma once
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 class RecordSet;
 
@@ -19,6 +20,11 @@ public:
     static constexpr double kGapTwips = 120;
 
     explicit QuestionPicture(QWidget* parent);
+
+    // Where a record's picture bytes come from; without one, from the set's
+    // own file. Study reads the personal list through its open editor.
+    using Reader = std::function<QByteArray(RecordSet& set, QString* why)>;
+    void setReader(Reader reader) { reader_ = std::move(reader); }
 
     // Shows the picture of the set's current record, or none.
     void showRecord(RecordSet* set);
@@ -42,4 +48,5 @@ protected:
 
 private:
     QImage image_;
+    Reader reader_;
 };

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/questionsource.h"
 
-#include "platform/messagebox.h"
+#include "platform/folderpath.h"
+#include "platform/widgets/messagebox.h"
 #include "questionbank/categories.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
@@ -11,19 +12,15 @@
 #include "study/settingsrecord.h"
 
 namespace {
-QString inFolder(const QString& folder, const QString& file) {
-    return folder.endsWith(QLatin1Char('/')) ? folder + file : folder + QLatin1Char('/') + file;
-}
-
 void openPersonalList(const QString& folder, DataControl& data) {
-    data.DatabaseName = inFolder(folder, Queries::kPersonalFile);
+    data.DatabaseName = FolderPath::join(folder, Queries::kPersonalFile);
     data.RecordSource = Queries::personalList();
 }
 }  // namespace
 
 void selectEmptyListFallback(const QString& folder, DataControl& data, QWidget* parent) {
     MessageBox::show(parent, MessageBox::Icon::None, QStringLiteral("Error:New Words book is empty."));
-    data.DatabaseName = inFolder(folder, Queries::kBankFile);
+    data.DatabaseName = FolderPath::join(folder, Queries::kBankFile);
     data.Connect = Queries::kBankConnect;
     data.RecordSource = Queries::displayWeatherFallback();
 }
@@ -33,7 +30,7 @@ bool selectSource(const SettingsRecord& s, const QString& folder, DataControl& d
         int count = 0;
         try {
             // Only the count is needed; the connection goes right after it.
-            auto db = Database::open(inFolder(folder, Queries::kPersonalFile), {.readOnly = true});
+            auto db = Database::open(FolderPath::join(folder, Queries::kPersonalFile), {.readOnly = true});
             count = RecordSet::open(db, Queries::personalList())->RecordCount();
         } catch (const DbError& e) {
             MessageBox::show(parent, MessageBox::Icon::Critical, e.message());
@@ -51,7 +48,7 @@ bool selectSource(const SettingsRecord& s, const QString& folder, DataControl& d
     // A negative filter cannot come from the store (reading falls back to the
     // first category); treat one set in memory the same way.
     const int filter = s.guageword < 0 ? 1 : s.guageword;
-    data.DatabaseName = inFolder(folder, Queries::kBankFile);
+    data.DatabaseName = FolderPath::join(folder, Queries::kBankFile);
     data.Connect = Queries::kBankConnect;
     data.RecordSource = filter == 0 ? Queries::displayAll()
                                     : Queries::displayCategory(Categories::names().at(filter - 1));

@@ -16,15 +16,15 @@
 
 #include "platform/datafolder.h"
 #include "platform/logging.h"
-#include "platform/messagebox.h"
 #include "platform/olecolour.h"
 #include "platform/programfolder.h"
 #include "platform/settingsstore.h"
-#include "platform/twips.h"
+#include "platform/widgets/messagebox.h"
+#include "platform/widgets/twips.h"
 #include "questionbank/recordset.h"
+#include "study/aboutdialog.h"
 #include "study/documentopener.h"
 #include "study/feedbacknote.h"
-#include "study/form4.h"
 #include "study/module1.h"
 #include "study/questionpicture.h"
 #include "study/questionsource.h"
@@ -48,7 +48,7 @@ QString QuestionWindow::displayText(const QString& question, const QString& answ
 
 QuestionWindow::QuestionWindow(SettingsStore& store, SpeechMaker speech, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      store_(store),
+      studySettings_(store),
       cycle_(
           records_, [this] { return cycleSettings(); }, std::move(speech)) {
     setObjectName(QStringLiteral("FrmShow"));
@@ -90,6 +90,7 @@ QuestionWindow::QuestionWindow(SettingsStore& store, SpeechMaker speech, QWidget
         QCoreApplication::exit(0);
     };
     buildMenu();
+    followSettings();
 }
 
 QuestionWindow::~QuestionWindow() = default;
@@ -115,18 +116,16 @@ void QuestionWindow::buildMenu() {
     add("mnuquit", QStringLiteral("退出(&E)"), &QuestionWindow::quit);
 }
 
-SettingsIo::Design QuestionWindow::design() const {
+SettingsTable::Design QuestionWindow::design() const {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    SettingsIo::Design d;
+    SettingsTable::Design d;  // the designed colours of the window and its label
     if (s) d.screenWidthTwips = Twips::fromPixels(s->geometry().width());
-    d.txtColor = OleColour::kHighlightText;
-    d.formColor = OleColour::kDesktop;
     return d;
 }
 
 void QuestionWindow::load() {
-    SettingsIo::seed(store_, design());
-    settings_ = SettingsIo::read(store_, design());
+    studySettings_.seed(design());
+    studySettings_.read(design());
     selectSource(settings_, DataFolder::path(), Data1_, this);
     applyWindowSettings();
     cycle_.start([this] { openRecordSet(); });
@@ -150,7 +149,7 @@ void QuestionWindow::applyWindowSettings() {
 }
 
 void QuestionWindow::reload() {
-    settings_ = SettingsIo::read(store_, design());
+    studySettings_.read(design());
     selectSource(settings_, DataFolder::path(), Data1_, this);
     cycle_.reload([this] { openRecordSet(); });
 }
@@ -219,7 +218,7 @@ void QuestionWindow::openWebSite() {
 }
 
 void QuestionWindow::showAbout() {
-    Form4 about(this);
+    AboutDialog about(this);
     about.exec();
 }
 

@@ -5,12 +5,12 @@
 #include <functional>
 #include <memory>
 
-#include "platform/windowplacement.h"
+#include "platform/widgets/windowplacement.h"
 #include "study/datacontrol.h"
 #include "study/recordsetcursor.h"
-#include "study/settingsio.h"
 #include "study/settingsrecord.h"
 #include "study/studycycle.h"
+#include "study/studysettings.h"
 
 class QLabel;
 class QMenu;
@@ -43,14 +43,15 @@ public:
     // Fits the label and the window to the text, keeping the window on screen.
     void fitToText();
 
-    SettingsRecord& settings() { return settings_; }
-    SettingsStore& store() { return store_; }
+    const SettingsRecord& settings() const { return settings_; }
+    // What the options dialog edits; the display follows its announcements.
+    StudySettings& studySettings() { return studySettings_; }
     QLabel* LB() const { return LB_; }
     QuestionPicture* picture() const { return picture_; }
     StudyCycle& cycle() { return cycle_; }
-    DataControl& Data1() { return Data1_; }
+    const DataControl& Data1() const { return Data1_; }
     QMenu* mnumain() const { return mnumain_; }
-    SettingsIo::Design design() const;
+    SettingsTable::Design design() const;
 
     void setOptionsOpener(WindowOpener f) { openOptions_ = std::move(f); }
     void setEditorOpener(WindowOpener f) { openEditor_ = std::move(f); }
@@ -107,9 +108,15 @@ private:
     int shortenToFit(int width, int room);
     void endProcess();
     void watchSystemMove(const QEvent* e);
+    // Previews of the options dialog's changes (questionwindowpreview.cpp).
+    void followSettings();
+    void previewFontSize(int points);
+    void previewTextColour(std::uint32_t ole, bool withSample);
+    void previewFormColour(std::uint32_t ole);
 
-    SettingsStore& store_;
-    SettingsRecord settings_;
+    StudySettings studySettings_;
+    // The record, for reading; changes go through studySettings_.
+    const SettingsRecord& settings_ = studySettings_.record();
     DataControl Data1_;
     RecordSetCursor records_{Data1_};
     StudyCycle cycle_;

@@ -6,8 +6,9 @@
 
 #include "platform/datafolder.h"
 #include "platform/logging.h"
-#include "platform/messagebox.h"
 #include "platform/settingsstore.h"
+#include "platform/widgets/messagebox.h"
+#include "questionbank/columns.h"
 #include "questionbank/queries.h"
 #include "questionbank/recordset.h"
 #include "study/feedbacknote.h"
@@ -17,7 +18,7 @@
 
 namespace {
 const QString kIndex = QStringLiteral("index");
-const QString kEnglish = QStringLiteral("English");
+using Columns::kEnglish;
 }  // namespace
 
 void QuestionWindow::keyPressEvent(QKeyEvent* e) {
@@ -146,8 +147,7 @@ void QuestionWindow::removeShownFromPersonalList() {
 }
 
 void QuestionWindow::toggleAnswersAfterPause() {
-    settings_.delayword = settings_.delayword == 1 ? 0 : 1;
-    store_.write(QStringLiteral("delayword"), QString::number(settings_.delayword));
+    studySettings_.toggleAnswersAfterPause();
     cycle_.answerLaterChanged();
     tell(settings_.delayword == 1 ? QStringLiteral("稍后显示答案：开")
                                   : QStringLiteral("稍后显示答案：关"),

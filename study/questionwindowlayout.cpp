@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "platform/logging.h"
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "study/module1.h"
 #include "study/questionfit.h"
 #include "study/questionpicture.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/recordsetcursor.h"
 
+#include "questionbank/columns.h"
 #include "questionbank/recordset.h"
 #include "study/datacontrol.h"
 
@@ -37,9 +38,9 @@ int RecordSetCursor::position() const {
 }
 
 QString RecordSetCursor::question() const {
-    return data_.Recordset()->text(QStringLiteral("English"));
+    return data_.Recordset()->text(Columns::kEnglish);
 }
 
 QString RecordSetCursor::answer() const {
-    return data_.Recordset()->text(QStringLiteral("Chinese"));
+    return data_.Recordset()->text(Columns::kChinese);
 }

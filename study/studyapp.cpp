@@ -2,20 +2,29 @@
 #include "study/studyapp.h"
 
 #include "platform/datafolder.h"
-#include "platform/windowplacement.h"
+#include "platform/widgets/windowplacement.h"
 #include "questionbank/addedit.h"
+#include "questionbank/recordset.h"
 #include "study/documentopener.h"
 #include "study/feedbacknote.h"
-#include "study/form3.h"
+#include "study/optionsdialog.h"
+#include "study/personallist.h"
+#include "study/questionpicture.h"
 #include "study/stepaside.h"
 
 StudyApp::StudyApp(SettingsStore& store, QuestionWindow::SpeechMaker speech)
     : frm_(std::make_unique<QuestionWindow>(store, std::move(speech))),
       stepAside_(std::make_unique<StepAside>(*frm_)) {
-    frm_->setOptionsOpener([](QuestionWindow& main) { Form3::showModal(main); });
+    frm_->setOptionsOpener([this](QuestionWindow&) { showOptions(); });
     frm_->setEditorOpener([this](QuestionWindow&) { showEditor(); });
     frm_->setEditorFinder([this]() -> addedit* { return editor(); });
     DocumentOpener::install(frm_.get());
+    // While the editor holds the personal list for itself, no other
+    // connection can read it: the display's pictures of it come through the editor.
+    frm_->picture()->setReader([this](RecordSet& shown, QString* why) {
+        if (!frm_->showingPersonalList()) return shown.picture(why);
+        return PersonalList(DataFolder::path(), [this] { return editor(); }).pictureOf(shown, why);
+    });
 }
 
 StudyApp::~StudyApp() {
@@ -66,4 +75,21 @@ void StudyApp::showEditor() {
     // Beside the display, so that both stay in view.
     WindowPlacement::placeBeside(*editor, *frm_);
     editor->show();
+}
+
+void StudyApp::showOptions() {
+    if (options_) {  // at most one dialog
+        options_->raise();
+        options_->activateWindow();
+        return;
+    }
+    options_ = new OptionsDialog(frm_->studySettings());
+    connect(options_, &OptionsDialog::saved, frm_.get(), &QuestionWindow::reload);
+    WindowPlacement::placeBeside(*options_, *frm_);
+    const QPointer<OptionsDialog> dialog = options_;
+    const QPointer<StudyApp> alive(this);
+    dialog->exec();
+    // Released, so the next opening starts from the record.
+    delete dialog.data();
+    if (alive) frm_->reload();
 }

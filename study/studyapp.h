@@ -7,6 +7,7 @@
 #include "questionbank/addedit.h"
 #include "study/questionwindow.h"
 
+class OptionsDialog;
 class SettingsStore;
 class StepAside;
 
@@ -22,6 +23,9 @@ public:
     // The personal-list editor, when it is open.
     addedit* editor() const { return editor_; }
     void showEditor();
+    // The options dialog: built afresh, run modally (the display keeps
+    // ticking in the nested loop), released, then the display reloads.
+    void showOptions();
 
 public slots:
     // Brings the main window forward, for a second start of the program.
@@ -34,4 +38,5 @@ private:
     // Declared after the display, so it goes first and never outlives it.
     std::unique_ptr<StepAside> stepAside_;
     QPointer<addedit> editor_;
+    QPointer<OptionsDialog> options_;
 };

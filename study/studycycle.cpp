@@ -90,7 +90,9 @@ void StudyCycle::step(int direction, bool byKey) {
 }
 
 void StudyCycle::renewVoice() {
-    speech_ = makeSpeech_ ? makeSpeech_() : nullptr;
+    // With speech off no voice is made, so the speech engine is not even
+    // started until speech is first needed.
+    speech_ = makeSpeech_ && settings_().speak ? makeSpeech_() : nullptr;
     if (speech_) selectChineseVoice(*speech_);
 }
 

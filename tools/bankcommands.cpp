@@ -5,41 +5,70 @@
 #include <SQLiteCpp/Statement.h>
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <map>
 
 #include "questionbank/bankschema.h"
 #include "questionbank/categories.h"
+#include "questionbank/columns.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
 #include "questionbank/picturedecoder.h"
 #include "questionbank/queries.h"
 #include "questionbank/recordset.h"
 #include "tools/bankcsv.h"
+#include "tools/bankfiles.h"
 
 namespace BankCommands {
 
 namespace {
 
-// Reads and decodes each picture the CSV names; every fault is listed.
+// Why a picture cell may not be read, or empty. A bank is often built from
+// a folder someone else sent: its CSV must not be able to pull any other file
+// of the user's (~/.ssh/..., /etc/...) into a bank that is then passed on, so
+// a picture is read only from inside the CSV's own folder, symbolic links
+// resolved.
+QString outsideFolder(const QDir& base, const QString& cell) {
+    const QString outside = QStringLiteral(
+        "不在 CSV 文件所在的文件夹中，没有读取（图片路径须相对于 CSV "
+        "文件，且不能通向它的文件夹之外）");
+    const QString clean = QDir::cleanPath(cell);
+    if (QDir::isAbsolutePath(cell) || clean == QLatin1String("..") ||
+        clean.startsWith(QLatin1String("../")))
+        return outside;
+    const QString real = QFileInfo(base.filePath(clean)).canonicalFilePath();
+    QString root = base.canonicalPath();
+    if (!root.endsWith(QLatin1Char('/'))) root += QLatin1Char('/');
+    if (!real.isEmpty() && !real.startsWith(root)) return outside;
+    return {};
+}
+
+// Reads and decodes each picture the CSV names, stores it with its question
+// and lists every fault.
 QStringList loadPictures(const QString& csvPath, BankCsv::Result& parsed) {
     QStringList faults;
+    QHash<int, QByteArray> byLine;
     const QDir base = QFileInfo(csvPath).absoluteDir();
-    for (size_t i = 0; i < parsed.questions.size(); ++i) {
-        const QString cell = parsed.pictures.value(int(i));
-        if (cell.isEmpty()) continue;
+    for (const BankCsv::PictureRef& ref : parsed.namedPictures) {
         const auto fault = [&](const QString& why) {
-            faults << QStringLiteral("第 %1 行的图片“%2”%3").arg(parsed.lines[i]).arg(cell, why);
+            faults << QStringLiteral("第 %1 行的图片“%2”%3").arg(ref.line).arg(ref.cell, why);
         };
-        QFile file(base.filePath(cell));
+        if (const QString why = outsideFolder(base, ref.cell); !why.isEmpty()) {
+            fault(why);
+            continue;
+        }
+        QFile file(base.filePath(ref.cell));
         if (!QFileInfo(file).isFile()) {
             fault(QStringLiteral("不存在"));
             continue;
         }
         if (file.size() > PictureDecoder::kMaxBytes) {
-            fault(QStringLiteral("过大（%1 字节，最多 %2 字节）").arg(file.size()).arg(PictureDecoder::kMaxBytes));
+            fault(QStringLiteral("过大（%1 字节，最多 %2 字节）")
+                      .arg(file.size())
+                      .arg(PictureDecoder::kMaxBytes));
             continue;
         }
         if (!file.open(QIODevice::ReadOnly)) {
@@ -52,8 +81,10 @@ QStringList loadPictures(const QString& csvPath, BankCsv::Result& parsed) {
             fault(QStringLiteral("无法使用：") + decoded.error);
             continue;
         }
-        parsed.questions[i].picture = bytes;
+        byLine.insert(ref.line, bytes);
     }
+    for (size_t i = 0; i < parsed.questions.size(); ++i)
+        parsed.questions[i].picture = byLine.value(parsed.lines[i]);
     return faults;
 }
 
@@ -67,12 +98,13 @@ int build(const QString& csvPath, const QString& outDir, bool replacePersonal, Q
         return 1;
     }
     BankCsv::Result parsed = BankCsv::parse(in.readAll(), true, skipRepeats);
-    if (!parsed.ok()) {
-        err << "bankctl: " << csvPath << "：\n" << parsed.error << "\n没有写入任何文件。\n";
-        return 1;
-    }
-    if (const QStringList faults = loadPictures(csvPath, parsed); !faults.isEmpty()) {
-        err << "bankctl: " << csvPath << "：\n" << faults.join(QLatin1Char('\n')) << "\n没有写入任何文件。\n";
+    // The pictures are checked even when lines have faults, so that one run
+    // names everything there is to mend.
+    QStringList faults = loadPictures(csvPath, parsed);
+    if (!parsed.ok()) faults.prepend(parsed.error);
+    if (!faults.isEmpty()) {
+        err << "bankctl: " << csvPath << "：\n"
+            << faults.join(QLatin1Char('\n')) << "\n没有写入任何文件。\n";
         return 1;
     }
     QDir().mkpath(outDir);
@@ -83,8 +115,9 @@ int build(const QString& csvPath, const QString& outDir, bool replacePersonal, Q
     // the pair is never left half replaced.
     for (const QString& target : writePersonal ? QStringList{bank, personal} : QStringList{bank}) {
         if (BankSchema::inUse(target)) {
-            err << "bankctl: " << DbError::make(DbError::FileInUse, target).message() << " ("
-                << target << " is in use; nothing was written)\n";
+            err << "bankctl: "
+                << BankFiles::withPath(DbError::make(DbError::FileInUse, target).message(), target)
+                << "没有写入任何文件。\n";
             return 1;
         }
     }
@@ -98,20 +131,14 @@ int build(const QString& csvPath, const QString& outDir, bool replacePersonal, Q
     int withPicture = 0;
     for (const auto& q : parsed.questions) withPicture += q.picture.isEmpty() ? 0 : 1;
     if (!parsed.skipped.isEmpty())
-        out << "bankctl: 跳过了 " << parsed.skipped.size() << " 道答案相同的重复题目（保留先出现的一行）：\n  "
+        out << "bankctl: 跳过了 " << parsed.skipped.size()
+            << " 道答案相同的重复题目（保留先出现的一行）：\n  "
             << parsed.skipped.join(QStringLiteral("\n  ")) << "\n";
-    out << "bankctl: 已写入 " << bank << "（" << parsed.questions.size() << " 道题，其中 " << withPicture
-        << " 道有图片）\n";
+    out << "bankctl: 已写入 " << bank << "（" << parsed.questions.size() << " 道题，其中 "
+        << withPicture << " 道有图片）\n";
     if (writePersonal) out << "bankctl: 已写入 " << personal << "（空的生词本）\n";
     return 0;
 }
-
-namespace {
-std::shared_ptr<Database> openAny(const QString& path, bool readOnly) {
-    // An unprotected file opens with any connect text.
-    return Database::open(path, {.exclusive = false, .readOnly = readOnly}, Queries::kBankConnect);
-}
-}  // namespace
 
 namespace {
 
@@ -134,8 +161,8 @@ bool writePictures(const QString& csvPath, const std::vector<BankSchema::Questio
         const QString name = names[int(i)] + QLatin1Char('.') +
                              PictureDecoder::extension(PictureDecoder::format(rows[i].picture));
         QSaveFile file(folder.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(rows[i].picture) != rows[i].picture.size() ||
-            !file.commit()) {
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(rows[i].picture) != rows[i].picture.size() || !file.commit()) {
             err << "bankctl: 无法写入 " << file.fileName() << "：" << file.errorString() << "\n";
             return false;
         }
@@ -152,7 +179,7 @@ int exportCsv(const QString& dbPath, const QString& csvPath, QTextStream& out, Q
     bool withCategory = false;
     int pictures = 0;
     try {
-        auto db = openAny(dbPath, true);
+        auto db = BankFiles::openAny(dbPath, true);
         auto set = RecordSet::open(db, QStringLiteral("select * from word ORDER BY index"));
         withCategory = set->columns().contains(QStringLiteral("category"), Qt::CaseInsensitive);
         for (set->MoveFirst(); !set->atEOF(); set->MoveNext()) {
@@ -163,12 +190,12 @@ int exportCsv(const QString& dbPath, const QString& csvPath, QTextStream& out, Q
                 return 1;
             }
             pictures += picture.isEmpty() ? 0 : 1;
-            rows.push_back({set->text(QStringLiteral("category")), set->text(QStringLiteral("English")),
-                            set->text(QStringLiteral("Chinese")), picture});
+            rows.push_back({set->text(QStringLiteral("category")), set->text(Columns::kEnglish),
+                            set->text(Columns::kChinese), picture});
             names << set->text(QStringLiteral("index"));
         }
     } catch (const DbError& e) {
-        err << "bankctl: " << e.message() << "\n";
+        err << "bankctl: " << BankFiles::withPath(e.message(), dbPath) << "\n";
         return 1;
     }
     const bool toStdout = csvPath == QLatin1String("-");
@@ -192,75 +219,10 @@ int exportCsv(const QString& dbPath, const QString& csvPath, QTextStream& out, Q
     out << "bankctl: 已把 " << rows.size() << " 道题导出到 " << csvPath;
     if (pictures > 0)
         out << "，" << pictures << " 张图片导出到 "
-            << QFileInfo(csvPath).absoluteDir().filePath(QFileInfo(csvPath).completeBaseName() + "-pictures");
+            << QFileInfo(csvPath).absoluteDir().filePath(QFileInfo(csvPath).completeBaseName() +
+                                                         "-pictures");
     out << "\n";
     return 0;
-}
-
-int check(const QString& dbPath, QTextStream& out, QTextStream& err) {
-    try {
-        auto db = openAny(dbPath, true);
-        SQLite::Statement ic(db->sqlite(), "PRAGMA integrity_check");
-        QStringList problems;
-        while (ic.executeStep()) {
-            const QString line = QString::fromUtf8(ic.getColumn(0).getText());
-            if (line != QLatin1String("ok")) problems << line;
-        }
-        if (!problems.isEmpty()) {
-            err << "bankctl: " << dbPath << ": integrity check failed:\n  " << problems.join("\n  ") << "\n";
-            return 2;
-        }
-        auto set = RecordSet::open(db, QStringLiteral("select * from word ORDER BY index"));
-        const bool withCategory = set->columns().contains(QStringLiteral("category"), Qt::CaseInsensitive);
-        std::map<QString, int> counts, pictures;
-        for (const QString& name : Categories::names()) counts[name] = pictures[name] = 0;
-        QStringList bad;
-        int withPicture = 0;
-        for (set->MoveFirst(); !set->atEOF(); set->MoveNext()) {
-            const QString category = set->text(QStringLiteral("category"));
-            ++counts[category];
-            QString why;
-            const QByteArray bytes = set->picture(&why);
-            if (!bytes.isEmpty()) {
-                const auto decoded = PictureDecoder::decode(bytes, QSize(64, 64), 1.0);
-                why = decoded.error;
-                if (decoded.ok()) ++pictures[category], ++withPicture;
-            }
-            if (!why.isEmpty())
-                bad << QStringLiteral("记录 %1（%2）的图片无法显示：%3")
-                           .arg(set->Bookmark(), set->text(QStringLiteral("English")), why);
-        }
-        out << dbPath << ": integrity ok, " << set->RecordCount() << " questions\n";
-        if (set->hasPictureColumn()) out << "有图片的题目：" << withPicture << " 道\n";
-        const auto line = [&](const QString& name) {
-            out << "  " << name << ": " << counts[name];
-            if (set->hasPictureColumn()) out << "（有图片 " << pictures[name] << "）";
-            out << "\n";
-        };
-        if (withCategory) {
-            for (const QString& name : Categories::names()) line(name);
-            for (const auto& [name, n] : counts)
-                if (!Categories::names().contains(name)) out << "  (unknown) " << name << ": " << n << "\n";
-        }
-        if (!bad.isEmpty()) {
-            err << "bankctl: " << dbPath << "：" << bad.size() << " 张图片无法显示：\n  " << bad.join("\n  ") << "\n";
-            return 2;
-        }
-        if (!BankSchema::indexIsRowId(db->sqlite())) {
-            // Readable, but the editors refuse to write to it.
-            err << "bankctl: " << dbPath << ": "
-                << DbError::make(DbError::CannotUpdate, dbPath).message() << "\n";
-            return 3;
-        }
-        return 0;
-    } catch (const DbError& e) {
-        err << "bankctl: " << e.message() << "\n";
-        return 1;
-    } catch (const SQLite::Exception& e) {
-        // The check itself could not read the file: it is damaged.
-        err << "bankctl: " << DbError::fromSqlite(e, dbPath).message() << " (" << e.what() << ")\n";
-        return 2;
-    }
 }
 
 }  // namespace BankCommands

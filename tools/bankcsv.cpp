@@ -51,7 +51,9 @@ bool readRecord(const QString& text, int& pos, QStringList& fields, int& lines, 
             continue;
         }
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && pos + 1 < text.size() && text[pos + 1] == QLatin1Char('\n')) ++pos;
+            if (c == QLatin1Char('\r') && pos + 1 < text.size() &&
+                text[pos + 1] == QLatin1Char('\n'))
+                ++pos;
             ++pos;
             break;
         }
@@ -95,7 +97,9 @@ QString notUtf8(const QByteArray& bytes) {
     return why + QStringLiteral("。请把文件另存为 UTF-8 编码后再试。");
 }
 
-QString same(bool yes) { return yes ? QStringLiteral("相同") : QStringLiteral("不同"); }
+QString same(bool yes) {
+    return yes ? QStringLiteral("相同") : QStringLiteral("不同");
+}
 
 }  // namespace
 
@@ -133,11 +137,18 @@ Result parse(const QByteArray& bytes, bool withCategory, bool skipRepeats) {
             const QString h = f.join(QLatin1Char(',')).trimmed();
             if (h == header || h == header + QStringLiteral(",picture")) continue;
         }
-        const auto fault = [&](const QString& why) { faults << QStringLiteral("第 %1 行：%2").arg(at).arg(why); };
+        const auto fault = [&](const QString& why) {
+            faults << QStringLiteral("第 %1 行：%2").arg(at).arg(why);
+        };
         if (f.size() != width && f.size() != width + 1) {
-            fault(QStringLiteral("有 %1 个字段，应为 %2 或 %3 个").arg(f.size()).arg(width).arg(width + 1));
+            fault(QStringLiteral("有 %1 个字段，应为 %2 或 %3 个")
+                      .arg(f.size())
+                      .arg(width)
+                      .arg(width + 1));
             continue;
         }
+        const QString picture = f.size() == width + 1 ? f[width].trimmed() : QString();
+        if (!picture.isEmpty()) r.namedPictures.push_back({at, picture});
         BankSchema::Question q;
         int i = 0;
         if (withCategory) {
@@ -149,7 +160,6 @@ Result parse(const QByteArray& bytes, bool withCategory, bool skipRepeats) {
         }
         q.question = f[i++];
         q.answer = f[i++];
-        const QString picture = i < f.size() ? f[i].trimmed() : QString();
         // Empty means what the editors refuse: nothing but U+0020 blanks. A
         // question of tabs that an editor stored must survive an export and
         // a rebuild.
@@ -166,13 +176,18 @@ Result parse(const QByteArray& bytes, bool withCategory, bool skipRepeats) {
             const bool answerAgrees = kept.answer == q.answer;
             const QString agreement =
                 QStringLiteral("答案") + same(answerAgrees) +
-                (withCategory ? QStringLiteral("，类别") + same(kept.category == q.category) : QString());
+                (withCategory ? QStringLiteral("，类别") + same(kept.category == q.category)
+                              : QString());
             const QString what = QStringLiteral("第 %1 行的题目与第 %2 行重复（%3）：%4")
                                      .arg(at)
                                      .arg(r.lines[*it])
                                      .arg(agreement, q.question);
-            if (skipRepeats && answerAgrees) r.skipped << what;
-            else repeats << what;
+            if (skipRepeats && answerAgrees) {
+                r.skipped << what;
+                if (!picture.isEmpty()) r.namedPictures.pop_back();  // left out: not stored
+            } else {
+                repeats << what;
+            }
             agreeing += answerAgrees ? 1 : 0;
             continue;
         }
@@ -184,26 +199,30 @@ Result parse(const QByteArray& bytes, bool withCategory, bool skipRepeats) {
     if (!repeats.isEmpty()) {
         faults << repeats;
         if (skipRepeats)
-            faults << QStringLiteral("以上 %1 道重复的题目答案不同，不能跳过，请先改正。").arg(repeats.size());
+            faults << QStringLiteral("以上 %1 道重复的题目答案不同，不能跳过，请先改正。")
+                          .arg(repeats.size());
         else
             faults << QStringLiteral("共有 %1 道重复的题目%2。")
                           .arg(repeats.size())
-                          .arg(agreeing ? QStringLiteral("，其中 %1 道答案相同，可用 --skip-repeats 跳过"
-                                                         "（保留先出现的一行）")
-                                              .arg(agreeing)
-                                        : QString());
+                          .arg(agreeing
+                                   ? QStringLiteral("，其中 %1 道答案相同，可用 --skip-repeats 跳过"
+                                                    "（保留先出现的一行）")
+                                         .arg(agreeing)
+                                   : QString());
     }
     if (!faults.isEmpty()) {
+        std::vector<PictureRef> named = std::move(r.namedPictures);
         r = Result{};
         r.error = faults.join(QLatin1Char('\n'));
+        r.namedPictures = std::move(named);
     }
     return r;
 }
 
 namespace {
 QString csvField(const QString& s) {
-    if (!s.contains(QLatin1Char(',')) && !s.contains(QLatin1Char('"')) && !s.contains(QLatin1Char('\n')) &&
-        !s.contains(QLatin1Char('\r')))
+    if (!s.contains(QLatin1Char(',')) && !s.contains(QLatin1Char('"')) &&
+        !s.contains(QLatin1Char('\n')) && !s.contains(QLatin1Char('\r')))
         return s;
     QString q = s;
     q.replace(QLatin1Char('"'), QLatin1String("\"\""));
@@ -215,7 +234,8 @@ QByteArray write(const std::vector<BankSchema::Question>& rows, bool withCategor
                  const QStringList& pictures) {
     bool withPictures = false;
     for (const QString& p : pictures) withPictures = withPictures || !p.isEmpty();
-    QString out = withCategory ? QStringLiteral("category,question,answer") : QStringLiteral("question,answer");
+    QString out = withCategory ? QStringLiteral("category,question,answer")
+                               : QStringLiteral("question,answer");
     out += withPictures ? QStringLiteral(",picture\n") : QStringLiteral("\n");
     for (size_t i = 0; i < rows.size(); ++i) {
         const auto& q = rows[i];

@@ -13,12 +13,22 @@
 // "category,question,answer" or "category,question,answer,picture".
 namespace BankCsv {
 
+// A picture cell with the line it stands on.
+struct PictureRef {
+    int line;
+    QString cell;
+};
+
 struct Result {
     std::vector<BankSchema::Question> questions;
     std::vector<int> lines;  // the line each question starts on
     QStringList pictures;    // each question's picture cell, "" for none
     QStringList skipped;     // repeats left out with skipRepeats, one line each
     QString error;           // empty on success; names the lines of every fault
+    // Every picture the text names, also on lines with faults and kept when
+    // there are faults (a repeat left out with skipRepeats excepted): the
+    // pictures are checked in the same run, so that one run names every fault.
+    std::vector<PictureRef> namedPictures;
     bool ok() const { return error.isEmpty(); }
 };
 

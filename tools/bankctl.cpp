@@ -2,10 +2,71 @@
 // bankctl: builds, exports and checks the question files.
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QHash>
 #include <QTextStream>
 #include <cstdio>
 
 #include "tools/bankcommands.h"
+
+namespace {
+
+// Status of a command line bankctl cannot follow; the commands' own statuses
+// are 0, 1 and, for check, 2 and 3.
+constexpr int kUsageError = 2;
+
+const char* const kDescription =
+    "Builds, exports and checks the question files reg.ocx and word.ocx.\n\n"
+    "  bankctl build <bank.csv> <folder>   write <folder>/reg.ocx and, unless one is\n"
+    "                                      there, an empty word.ocx\n"
+    "  bankctl export <file.ocx> <out.csv|->\n"
+    "  bankctl check <file.ocx>\n\n"
+    "The CSV is UTF-8 with the columns category,question,answer and an optional\n"
+    "fourth, picture: a PNG, JPEG, GIF, WebP or SVG file, its path relative to the\n"
+    "CSV and inside the CSV's folder (the cell may be empty). build checks every row\n"
+    "and every picture and names all faults with their line numbers, every repeated\n"
+    "question included, before it writes anything. export writes the pictures into a\n"
+    "folder beside the CSV (bank.csv -> bank-pictures/); check decodes every picture\n"
+    "and counts them. build refuses a bank or personal list that Study's list editor\n"
+    "or Manager holds open, and leaves it as it was.\n\n"
+    "Exit status: 0 done; 1 the command failed (a file missing, unreadable or held\n"
+    "open, a CSV with faults); 2 a command line bankctl cannot follow, or check found\n"
+    "the file damaged; 3 check found a file the editors will not write to (its index\n"
+    "is not the row id).";
+
+const char* const kUsage =
+    "用法：bankctl [--replace-personal] [--skip-repeats] build <bank.csv> <folder>；"
+    "bankctl export <file.ocx> <out.csv|->；bankctl check <file.ocx>（详见 bankctl --help）";
+
+int usageError(const QString& what) {
+    QTextStream err(stderr);
+    err << "bankctl: " << what << "\n" << QString::fromUtf8(kUsage) << "\n";
+    return kUsageError;
+}
+
+// The fault of a command line that parsed, or empty when it can be followed.
+// buildOption: a build-only option that was given, or empty.
+QString commandLineFault(const QStringList& args, const QString& buildOption) {
+    static const QHash<QString, QStringList> operands = {
+        {QStringLiteral("build"), {QStringLiteral("<bank.csv>"), QStringLiteral("<folder>")}},
+        {QStringLiteral("export"), {QStringLiteral("<file.ocx>"), QStringLiteral("<out.csv|->")}},
+        {QStringLiteral("check"), {QStringLiteral("<file.ocx>")}}};
+    if (args.isEmpty()) return QStringLiteral("没有给出命令（build、export 或 check）");
+    const QString cmd = args[0];
+    if (!operands.contains(cmd))
+        return QStringLiteral("未知的命令“%1”（应为 build、export 或 check）").arg(cmd);
+    const QStringList& wanted = operands[cmd];
+    if (args.size() - 1 != wanted.size())
+        return QStringLiteral("%1 需要 %2 个参数 %3，给出的是 %4 个")
+            .arg(cmd)
+            .arg(wanted.size())
+            .arg(wanted.join(QLatin1Char(' ')))
+            .arg(args.size() - 1);
+    if (!buildOption.isEmpty() && cmd != QLatin1String("build"))
+        return QStringLiteral("选项 --%1 只用于 build").arg(buildOption);
+    return {};
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // Checking a picture draws it (an SVG's text needs fonts); no window is
@@ -15,42 +76,43 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("bankctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Builds, exports and checks the question files reg.ocx and word.ocx.\n\n"
-        "  bankctl build <bank.csv> <folder>   write <folder>/reg.ocx and, unless one is\n"
-        "                                      there, an empty word.ocx\n"
-        "  bankctl export <file.ocx> <out.csv|->\n"
-        "  bankctl check <file.ocx>\n\n"
-        "The CSV is UTF-8 with the columns category,question,answer and an optional\n"
-        "fourth, picture: a PNG, JPEG, GIF, WebP or SVG file, its path relative to the\n"
-        "CSV (the cell may be empty). build checks every row and every picture and names\n"
-        "all faults with their line numbers, every repeated question included, before it\n"
-        "writes anything. export writes the pictures into a folder beside the CSV\n"
-        "(bank.csv -> bank-pictures/); check decodes every picture and counts them.\n"
-        "build refuses a file that an editor holds open. check exits with 2 for a damaged\n"
-        "file and 3 for one the editors will not write to (its index is not the row id)."));
+    parser.setApplicationDescription(QString::fromUtf8(kDescription));
     parser.addHelpOption();
     parser.addVersionOption();
-    QCommandLineOption replace(QStringLiteral("replace-personal"),
-                               QStringLiteral("build: replace an existing word.ocx with an empty one"));
+    QCommandLineOption replace(
+        QStringLiteral("replace-personal"),
+        QStringLiteral("build: replace an existing word.ocx with an empty one"));
     QCommandLineOption skipRepeats(
         QStringLiteral("skip-repeats"),
         QStringLiteral("build: keep the first of questions repeated with the same answer; repeats "
                        "whose answers differ are still refused"));
     parser.addOption(replace);
     parser.addOption(skipRepeats);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("build, export or check"));
-    parser.process(app);
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("build, export or check"));
+    // parse() rather than process(): a wrong command line is answered in the
+    // interface's language with the usage line, and with our own status.
+    if (!parser.parse(app.arguments())) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty())
+            return usageError(QStringLiteral("命令行有误：") + parser.errorText());
+        const QString dashes =
+            unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+        return usageError(QStringLiteral("未知的选项“%1%2”").arg(dashes, unknown.first()));
+    }
+    parser.process(app);  // --help, --help-all and --version; the line parsed, so nothing else
+    const QStringList args = parser.positionalArguments();
+    const QString buildOption = parser.isSet(replace)       ? replace.names().first()
+                                : parser.isSet(skipRepeats) ? skipRepeats.names().first()
+                                                            : QString();
+    if (const QString fault = commandLineFault(args, buildOption); !fault.isEmpty())
+        return usageError(fault);
 
     QTextStream out(stdout), err(stderr);
-    const QStringList args = parser.positionalArguments();
-    const QString cmd = args.value(0);
-    if (cmd == QLatin1String("build") && args.size() == 3)
+    const QString& cmd = args[0];
+    if (cmd == QLatin1String("build"))
         return BankCommands::build(args[1], args[2], parser.isSet(replace), out, err,
                                    parser.isSet(skipRepeats));
-    if (cmd == QLatin1String("export") && args.size() == 3)
-        return BankCommands::exportCsv(args[1], args[2], out, err);
-    if (cmd == QLatin1String("check") && args.size() == 2) return BankCommands::check(args[1], out, err);
-    err << parser.helpText();
-    return 64;
+    if (cmd == QLatin1String("export")) return BankCommands::exportCsv(args[1], args[2], out, err);
+    return BankCommands::check(args[1], out, err);
 }

@@ -41,7 +41,7 @@ for file in reg.ocx word.ocx; do
         [ ! -s "$E2E/out" ] || fail "bankctl $cmd $c wrote output: $(head -c 200 "$E2E/out")"
       else
         [ "$rc" = 0 ] || fail "bankctl $cmd $c: status $rc: $(cat "$E2E/err")"
-        if [ "$cmd" = check ]; then grep -q 'integrity ok' "$E2E/out" || fail "check $c: $(cat "$E2E/out")"
+        if [ "$cmd" = check ]; then grep -q '完整性检查通过' "$E2E/out" || fail "check $c: $(cat "$E2E/out")"
         else [ "$(wc -l <"$E2E/out")" -gt 1 ] || fail "export $c wrote no rows"; fi
       fi
       release

@@ -31,6 +31,12 @@ wait_log 'wl_surface@[0-9]+\.attach\(wl_buffer@[0-9]+' 20
 wait_log 'xdg_surface@[0-9]+\.ack_configure' 20
 wl_shot wayland_manager
 [ "$(convert "$SHOT_DIR/wayland_manager.png" -format '%k' info:)" -gt 16 ] || fail "the screenshot shows nothing"
+# The compositor ignores the window region of a top-level window, so the
+# rounded corners of the title band show whatever the skin drew there: never
+# its key colour.
+key=$(convert "$SHOT_DIR/wayland_manager.png" -alpha off -fill black +opaque '#FF00FF' \
+  -fill white -opaque '#FF00FF' -format '%[fx:int(mean*w*h+0.5)]' info:)
+[ "$key" -eq 0 ] || fail "$key pixels of the skin's key colour on screen"
 kill "$MANAGER"
 gone "$MANAGER" 5 || fail "Manager did not end"
 echo ok

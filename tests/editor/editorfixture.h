@@ -8,7 +8,7 @@
 #include <QTest>
 #include <memory>
 
-#include "platform/messagebox.h"
+#include "platform/widgets/messagebox.h"
 #include "questionbank/addedit.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"

@@ -340,3 +340,31 @@ TEST(EditorPicture, StudyPastesAnImageFileFromTheClipboard) {
     EXPECT_EQ(f.stored("word.ocx", "问题"), kSvg);
     QGuiApplication::clipboard()->clear();
 }
+
+TEST(EditorPicture, StudyFitsTheFirstRecordsPictureToThePanelAsLaidOut) {
+    // The first record is shown while the form loads, before the foot of the
+    // list has its size: its picture must still fill the panel once shown.
+    PictureFixture f;
+    const QByteArray wide = PictureBytes::encoded("PNG", 1000, 200, Qt::darkGreen);
+    f.env.makePersonalList({{{}, "a 有图", "答", wide}, {{}, "b 无图", "答", {}}});
+    ASSERT_TRUE(f.open(EditorVariant::study()));
+    ASSERT_TRUE(f.w<FootedList>("List1")->footShown());
+    auto logical = [&f] {
+        const QImage t = f.panel()->thumbnail();
+        return (QSizeF(t.size()) / t.devicePixelRatio()).toSize();
+    };
+    const QSize first = logical();
+    const QSize panel = f.panel()->size();
+    EXPECT_GT(first.width(), panel.width() * 3 / 4)
+        << first.width() << "x" << first.height() << " in " << panel.width() << "x" << panel.height();
+    EXPECT_LE(first.width(), panel.width());
+    EXPECT_LE(first.height(), panel.height());
+    // The same as when the record is shown again in the laid-out form.
+    f.clickRow(1);
+    f.clickRow(0);
+    EXPECT_EQ(logical(), first);
+    // A narrower list narrows the picture at its foot.
+    f.list()->resize(f.list()->width() - 40, f.list()->height());
+    EXPECT_LE(logical().width(), f.panel()->width());
+    EXPECT_LT(logical().width(), first.width());
+}

@@ -8,6 +8,7 @@
 #include <QListWidget>
 
 #include "platform/datafolder.h"
+#include "platform/programfolder.h"
 #include "questionbank/queries.h"
 #include "study/studyapp.h"
 #include "tests/study/studyfixture.h"
@@ -120,6 +121,41 @@ TEST(DataFolderMode, ReadOnlyFolderIsInstalled) {
             << "this user (root) may write into any folder; QUILLMERE_DATA_MODE covers that case";
     EXPECT_EQ(DataFolder::modeFor(dir), DataFolder::Mode::Installed);
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A package's folder under /usr is used as an installed one by everybody:
+// root, who may write there, would otherwise keep its edits and backups in
+// files the package manager owns. /usr/local is the administrator's own.
+TEST(DataFolderMode, PackagedFolderIsInstalledEvenWhereWritable) {
+    TestEnv env;
+    const auto writable = [](const char* dir) { return ::access(dir, W_OK) == 0; };
+    for (const char* dir : {"/usr/lib", "/usr/share", "/usr"}) {
+        EXPECT_EQ(DataFolder::modeFor(QString::fromLatin1(dir)), DataFolder::Mode::Installed)
+            << dir << (writable(dir) ? " (writable for this user)" : "");
+    }
+    {
+        ModeVar m("portable");
+        EXPECT_EQ(DataFolder::modeFor(QStringLiteral("/usr/lib")), DataFolder::Mode::Portable)
+            << "the environment still decides";
+    }
+    // Reached through a link, the folder is still the package's.
+    const QString link = env.root() + QStringLiteral("/link-to-usr-share");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/usr/share"), link));
+    EXPECT_EQ(DataFolder::modeFor(link), DataFolder::Mode::Installed);
+    EXPECT_EQ(DataFolder::modeFor(env.programDir()), DataFolder::Mode::Portable);
+    if (QFileInfo(QStringLiteral("/usr/local/lib")).isDir()) {
+        EXPECT_EQ(
+            DataFolder::modeFor(QStringLiteral("/usr/local/lib")),
+            writable("/usr/local/lib") ? DataFolder::Mode::Portable : DataFolder::Mode::Installed);
+    }
+}
+
+TEST(DataFolderMode, PackagedFolderIsUnderUsrButNotUsrLocal) {
+    for (const char* dir : {"/usr/lib/quillmere", "/usr/lib/x/../quillmere", "/usr/games/q"})
+        EXPECT_TRUE(ProgramFolder::belongsToPackage(QString::fromLatin1(dir))) << dir;
+    for (const char* dir : {"/usr/local/lib/quillmere", "/usr/local", "/usr/lib/../local/q",
+                            "/usrx/lib/quillmere", "/opt/quillmere", "/home/u/quillmere"})
+        EXPECT_FALSE(ProgramFolder::belongsToPackage(QString::fromLatin1(dir))) << dir;
 }
 
 // Study in the installed mode: the window and the personal-list editor use

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
-#include "platform/messagebox.h"
+#include "platform/widgets/messagebox.h"
 
 TEST(MessageBox, HookRecordsTextIconAndTitle) {
     std::vector<MessageBox::Shown> seen;

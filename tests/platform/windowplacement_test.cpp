@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "platform/windowplacement.h"
+#include "platform/widgets/windowplacement.h"
 
 namespace {
 const QRect kScreen(0, 0, 1024, 768);

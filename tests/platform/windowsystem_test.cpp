@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/windowsystem.h"
+#include "platform/widgets/windowsystem.h"
 
 #include <gtest/gtest.h>
 

@@ -104,44 +104,64 @@ TEST_F(Activation, ActivationAloneBringsTheLookBack) {
     EXPECT_TRUE(bandShows(f, 1));
 }
 
-// The layout lets queued events run (its last steps). An activation that is
-// delivered in there runs its own layout from within; the frame must end on
-// the look of the form's activation as it is when everything has run, never
-// on the one the interrupted handler started with.
-TEST_F(Activation, ActivationDuringALayoutsEventProcessingWins) {
+// A layout runs to its end without handling anything else: what comes in
+// meanwhile (an activation, another layout asked for by a handler of Resize)
+// is handled after it, once, and the frame ends on the look of the form's
+// activation as it is when everything has run.
+TEST_F(Activation, ChangesDuringALayoutComeAfterItAndTheLastWins) {
     other.show();
     other.activateWindow();
     ASSERT_EQ(QApplication::activeWindow(), f.form.get()) << "the activation waits in the queue";
     f.canvas->setCaption(QStringLiteral("增加问题"));  // a layout
-    ASSERT_EQ(QApplication::activeWindow(), &other) << "delivered inside the layout";
+    EXPECT_EQ(QApplication::activeWindow(), f.form.get()) << "not delivered inside the layout";
+    deliverQueued();
+    ASSERT_EQ(QApplication::activeWindow(), &other);
     EXPECT_EQ(look(f), 2);
     EXPECT_TRUE(bandShows(f, 2));
 
-    f.form->activateWindow();
-    f.canvas->setFixed_Single(false);  // another layout
-    ASSERT_EQ(QApplication::activeWindow(), f.form.get());
-    EXPECT_EQ(look(f), 1);
-    EXPECT_TRUE(bandShows(f, 1));
+    // A handler of Resize that asks for another layout: it runs after the
+    // first, not within it, and only once however often it was asked for.
+    int depth = 0, deepest = 0, layouts = 0;
+    bool asked = false;
+    auto conn = QObject::connect(f.canvas, &xp_canvas::Resize, &other, [&] {
+        ++layouts;
+        deepest = std::max(deepest, ++depth);
+        if (!asked) {
+            asked = true;
+            f.canvas->setCaption(QStringLiteral("题目管理"));
+            f.canvas->setFixed_Single(false);
+            f.canvas->resize(f.canvas->size());
+        }
+        --depth;
+    });
+    f.canvas->SetFocus();
+    EXPECT_EQ(layouts, 1);
+    EXPECT_EQ(f.canvas->Caption(), QStringLiteral("题目管理")) << "the text is set at once";
+    deliverQueued();
+    EXPECT_EQ(layouts, 2) << "the layouts asked for meanwhile are one";
+    EXPECT_EQ(deepest, 1) << "no layout inside another";
+    QObject::disconnect(conn);
 
-    // Away and back: the handler of the first change runs a layout, and the
-    // second change is delivered inside it. The last change wins.
-    bool queued = false;
+    // Away and back from within a layout: the last change wins.
+    asked = false;
     QObject::connect(f.canvas, &xp_canvas::Resize, &other, [&] {
-        if (queued) return;
-        queued = true;
+        if (asked) return;
+        asked = true;
+        f.form->activateWindow();
         other.activateWindow();
         f.form->activateWindow();
     });
-    f.canvas->setCaption(QStringLiteral("题目管理"));
+    f.canvas->setCaption(QStringLiteral("增加问题"));
     deliverQueued();
     EXPECT_EQ(QApplication::activeWindow(), f.form.get());
     EXPECT_EQ(look(f), 1);
     EXPECT_TRUE(bandShows(f, 1));
     // And the other way round: a focus handler's active look that a
-    // deactivation interrupts.
+    // deactivation follows.
     edit->setFocus();
     other.activateWindow();
-    f.canvas->SetFocus();  // active look, a layout; the deactivation comes in it
+    f.canvas->SetFocus();  // active look, a layout; the deactivation comes after it
+    EXPECT_EQ(look(f), 1);
     deliverQueued();
     EXPECT_EQ(QApplication::activeWindow(), &other);
     EXPECT_EQ(look(f), 2);

@@ -76,3 +76,50 @@ TEST(TransColour, CutRegionReadsTheGivenSurfaceOnly) {
 }
 
 }  // namespace
+
+int keyPixels(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) n += rgb(img, x, y) == 0xFF00FF;
+    return n;
+}
+
+// Where the window region is not honoured (top-level windows on Wayland) the
+// drawing alone decides what the corners show: never the key colour.
+TEST(TransColour, TheDrawnFrameShowsNoKeyColourInEitherLook) {
+    for (const char* look : {"imgtop1", "imgtop2"}) {
+        SkinForm f;
+        ASSERT_EQ(keyPixels(f.image(QLatin1String(look))->pixmap().toImage()), 24) << look;
+        f.image(QStringLiteral("imgtop"))->setPixmap(f.image(QLatin1String(look))->pixmap());
+        f.canvas->setCaption(QStringLiteral("题目管理"));  // a layout
+        EXPECT_EQ(keyPixels(f.band()), 0) << look;
+        for (int y = 0; y < 5; ++y)
+            for (int x : {0, 344})
+                EXPECT_EQ(rgb(f.band(), x, y), xp_canvas::kSurfaceColour & 0xFFFFFF)
+                    << look << " at " << x << "," << y;
+        f.form->clearMask();  // what the screen shows without the region
+        EXPECT_EQ(keyPixels(f.form->grab().toImage()), 0) << look;
+        f.canvas->make_trans(f.form.get());
+        EXPECT_EQ(regionArea(f.form->mask()), 345LL * 497 - 24) << "the region still cuts them";
+    }
+}
+
+TEST(TransColour, WithoutKeyRepaintsTheKeyPixelsOnly) {
+    QImage picture(4, 2, QImage::Format_RGB32);
+    picture.fill(qRgb(254, 0, 255));
+    picture.setPixel(0, 0, qRgb(255, 0, 255));
+    picture.setPixel(3, 1, qRgb(255, 0, 255));
+    const QImage out =
+        trans_colour::without_key(QPixmap::fromImage(picture), qRgb(255, 0, 255), QColor(1, 2, 3))
+            .toImage();
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 4; ++x) {
+            const bool key = (x == 0 && y == 0) || (x == 3 && y == 1);
+            EXPECT_EQ(rgb(out, x, y), key ? 0x010203u : 0xFE00FFu) << x << "," << y;
+        }
+    QImage white(3, 3, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    const QPixmap plain = QPixmap::fromImage(white);
+    EXPECT_EQ(trans_colour::without_key(plain, 0xFFFF00FF, Qt::white).cacheKey(), plain.cacheKey())
+        << "a picture without key colour is drawn as it is";
+}

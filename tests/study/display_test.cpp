@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "questionbank/recordset.h"
 #include "tests/study/studyfixture.h"
 

@@ -10,8 +10,8 @@
 #include <QMenu>
 #include <QSettings>
 
-#include "platform/twips.h"
-#include "study/settingsio.h"
+#include "platform/widgets/twips.h"
+#include "study/settingsrecord.h"
 #include "tests/study/keysfixture.h"
 
 namespace {
@@ -221,7 +221,7 @@ TEST(KeysDisplay, HHoldsAcrossReloadAndRestartInAKeyOfItsOwn) {
     // The options dialog's saving writes its eleven keys and leaves this one alone.
     SettingsRecord r = f.frm->settings();
     r.delayword = 0;
-    SettingsIo::save(*f.store, r, 0, 0);
+    SettingsTable::save(*f.store, r);
     EXPECT_EQ(settingsFile(f).value("delayword"), "1");
     EXPECT_EQ(settingsFile(f).size(), 28);
     // A restart keeps it too.

@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <QTest>
 
-#include "platform/twips.h"
-#include "study/form4.h"
+#include "platform/widgets/twips.h"
+#include "study/aboutdialog.h"
 #include "tests/study/studyfixture.h"
 
 namespace {
@@ -25,10 +25,10 @@ TEST(Menu, EntriesInTheirOrder) {
     f.env.makeBank(threeQuestions());
     QuestionWindow& w = f.start();
     EXPECT_EQ(captions(w.mnumain()),
-              QStringList({"暂停(&P)", "选项(&O)...", "题目管理(&E)", "新题目管理(&N)", "帮助(&H)", "-",
-                           "学车网站(&W)", "关于我们(&A)", "-", "退出(&E)"}));
-    for (const char* name : {"mnustop", "mnusetup", "amewords", "managewords", "mnuhelp", "mnuwebsite",
-                             "aboutus", "mnuquit"})
+              QStringList({"暂停(&P)", "选项(&O)...", "题目管理(&E)", "新题目管理(&N)", "帮助(&H)",
+                           "-", "学车网站(&W)", "关于我们(&A)", "-", "退出(&E)"}));
+    for (const char* name : {"mnustop", "mnusetup", "amewords", "managewords", "mnuhelp",
+                             "mnuwebsite", "aboutus", "mnuquit"})
         EXPECT_NE(action(w, name), nullptr) << name;
 }
 
@@ -118,7 +118,7 @@ TEST(Menu, AboutWindowHasOneSizeAndNoMaximiseButton) {
     StudyFixture f;
     f.env.makeBank(threeQuestions());
     QuestionWindow& w = f.start();
-    Form4 about(&w);
+    AboutDialog about(&w);
     about.show();
     const QSize client(Twips::toPixels(4200), Twips::toPixels(2775));
     EXPECT_EQ(about.size(), client);

@@ -149,6 +149,21 @@ TEST(StudyCycle, WhatIsSpokenFollowsTheSettings) {
     EXPECT_EQ(s.voice(), Voice::Quiet);
 }
 
+TEST(StudyCycle, SpeechOffMakesNoVoiceUntilSpeechIsOn) {
+    Cycle c;
+    c.settings.speak = false;
+    StudyCycle& s = c.start();
+    s.onStepTimer();
+    s.stepByKey(-1);
+    s.reload([] {});
+    s.onStepTimer();
+    EXPECT_EQ(c.speech.created, 0) << "start, ticks, a key step and a reload make none";
+    c.settings.speak = true;
+    s.onStepTimer();
+    EXPECT_EQ(c.speech.created, 1) << "the first spoken step makes the voice";
+    EXPECT_EQ(c.speech.spoken, texts({"问3"}));
+}
+
 TEST(StudyCycle, AnEmptySetIsNeverMoved) {
     Cycle c(0);
     StudyCycle& s = c.start();

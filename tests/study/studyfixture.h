@@ -6,9 +6,9 @@
 
 #include <QLabel>
 
-#include "platform/messagebox.h"
 #include "platform/settingsstore.h"
 #include "platform/speech.h"
+#include "platform/widgets/messagebox.h"
 #include "study/questionwindow.h"
 #include "tests/support/testenv.h"
 

@@ -4,7 +4,7 @@
 // for during it.
 #include <gtest/gtest.h>
 
-#include "platform/windowplacement.h"
+#include "platform/widgets/windowplacement.h"
 
 TEST(SystemMoveWatch, AGeometryAskedForDuringTheMoveIsAskedForAgainAtItsEnd) {
     SystemMoveWatch watch;

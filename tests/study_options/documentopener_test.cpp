@@ -15,8 +15,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/messagebox.h"
 #include "platform/settingsstore.h"
+#include "platform/widgets/messagebox.h"
 #include "study/documentopener.h"
 #include "study/questionwindow.h"
 #include "study/studyapp.h"

@@ -12,8 +12,8 @@
 #include <functional>
 #include <memory>
 
-#include "platform/messagebox.h"
 #include "platform/settingsstore.h"
+#include "platform/widgets/messagebox.h"
 #include "questionbank/addedit.h"
 #include "study/feedbacknote.h"
 #include "study/studyapp.h"

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "tests/study/studyfixture.h"
 
 namespace {

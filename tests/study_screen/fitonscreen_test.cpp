@@ -3,7 +3,7 @@
 // lowest 40 pixels belong to a panel.
 #include <gtest/gtest.h>
 
-#include "platform/windowplacement.h"
+#include "platform/widgets/windowplacement.h"
 
 namespace {
 const QRect kScreen(0, 0, 1024, 768);

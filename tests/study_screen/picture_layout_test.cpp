@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 #include "questionbank/queries.h"
 #include "study/questionpicture.h"
 #include "tests/study/studyfixture.h"

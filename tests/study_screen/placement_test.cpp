@@ -8,10 +8,10 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "platform/messagebox.h"
 #include "platform/settingsstore.h"
+#include "platform/widgets/messagebox.h"
 #include "questionbank/categories.h"
-#include "study/form3.h"
+#include "study/optionsdialog.h"
 #include "study/studyapp.h"
 #include "tests/support/testenv.h"
 
@@ -46,7 +46,7 @@ protected:
         QObject guard;
         QRect seen;
         QTimer::singleShot(0, &guard, [&] {
-            auto* dialog = qobject_cast<Form3*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
             seen = dialog->frameGeometry();
             dialog->close();

@@ -16,14 +16,13 @@ protected:
 };
 
 // The about window "Version": one picture with the program name and version.
-class Form4 : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit Form4(QWidget* parent = nullptr);
-    void Image1_Click() { accept(); }
+    explicit AboutDialog(QWidget* parent = nullptr);
     // The picture, drawn for the given size in pixels.
     static QPixmap picture(QSize size, qreal dpr);
 
 private:
-    ClickableImage* Image1_;
+    ClickableImage* image_;
 };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

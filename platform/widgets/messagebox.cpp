@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/messagebox.h"
+#include "platform/widgets/messagebox.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "study/form4.h"
+#include "study/aboutdialog.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "platform/twips.h"
+#include "platform/widgets/twips.h"
 
-Form4::Form4(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Version"));
     // A picture of one size: a title and a close box, nothing to maximise.
@@ -15,14 +15,15 @@ Form4::Form4(QWidget* parent) : QDialog(parent) {
                    Qt::WindowCloseButtonHint);
     const QSize client(Twips::toPixels(4200), Twips::toPixels(2775));
     setFixedSize(client);
-    Image1_ = new ClickableImage(this);
-    Image1_->setObjectName(QStringLiteral("Image1"));
-    Image1_->setGeometry(QRect(QPoint(0, 0), client));
-    Image1_->setPixmap(picture(client, devicePixelRatioF()));
-    connect(Image1_, &ClickableImage::clicked, this, &Form4::Image1_Click);
+    image_ = new ClickableImage(this);
+    image_->setObjectName(QStringLiteral("Image1"));
+    image_->setGeometry(QRect(QPoint(0, 0), client));
+    image_->setPixmap(picture(client, devicePixelRatioF()));
+    // A click on the picture closes the window.
+    connect(image_, &ClickableImage::clicked, this, &QDialog::accept);
 }
 
-QPixmap Form4::picture(QSize size, qreal dpr) {
+QPixmap AboutDialog::picture(QSize size, qreal dpr) {
     QPixmap pm(size * dpr);
     pm.setDevicePixelRatio(dpr);
     QPainter p(&pm);
@@ -49,7 +50,8 @@ QPixmap Form4::picture(QSize size, qreal dpr) {
     title.setPixelSize(int(h * 0.16));
     title.setBold(true);
     p.setFont(title);
-    p.drawText(QRectF(0, h * 0.08, w, h * 0.22), Qt::AlignCenter, QStringLiteral("Quillmere 驾考助手"));
+    p.drawText(QRectF(0, h * 0.08, w, h * 0.22), Qt::AlignCenter,
+               QStringLiteral("Quillmere 驾考助手"));
     QFont small(QStringLiteral("WenQuanYi Micro Hei"));
     small.setPixelSize(int(h * 0.08));
     p.setFont(small);

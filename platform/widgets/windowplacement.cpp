@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/windowplacement.h"
+#include "platform/widgets/windowplacement.h"
 
 #include <QScreen>
 #include <QStyle>
