@@ -17,7 +17,9 @@
 
 namespace {
 
-// Long enough that the damaged category fills whole pages of the index.
+// Long enough that the damaged category fills whole pages of the table; its
+// many rows fill whole pages of the category index too (an entry there is
+// only the category and the row id).
 QString padded(const QString& head, int i) {
     return head + QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')) +
            QString(40, QLatin1Char('x'));
@@ -26,7 +28,7 @@ QString padded(const QString& head, int i) {
 std::vector<BankSchema::Question> bankWith(const QString& damaged) {
     std::vector<BankSchema::Question> out;
     for (const QString& c : Categories::names()) {
-        const int n = c == damaged ? 300 : 3;
+        const int n = c == damaged ? 1000 : 3;
         for (int i = 0; i < n; ++i)
             out.push_back({c, padded(c, i), QStringLiteral("答") + QString::number(i)});
     }
