@@ -27,9 +27,9 @@
 #include "questionbank/picturepanel.h"
 #include "questionbank/queries.h"
 #include "questionbank/recordset.h"
-#include "skin/xp_canvas.h"
-#include "skin/xpcmdbutton.h"
-#include "skin/xptopbuttons.h"
+#include "skin/skinbutton.h"
+#include "skin/skinframe.h"
+#include "skin/titlebarbuttons.h"
 
 namespace {
 using Columns::kChinese;
@@ -84,11 +84,11 @@ T* addedit::place(T* w, const char* name) {
 }
 
 void addedit::build() {
-    canvas_ = new xp_canvas(this);
+    canvas_ = new SkinFrame(this);
     canvas_->setObjectName(QStringLiteral("xp_canvas1"));
     // The corners of the title band are cut out of the window, at every
     // layout of the frame and so at every size.
-    connect(canvas_, &xp_canvas::Resize, this, [this] { canvas_->make_trans(this); });
+    connect(canvas_, &SkinFrame::Resize, this, [this] { canvas_->cutCorners(this); });
     canvas_->setGeometry(QRect(QPoint(0, 0), v_.frame));
     // The frame's stored properties; what is not stored takes its default
     // (Study's editor keeps the default icon).
@@ -98,21 +98,21 @@ void addedit::build() {
         stored.insert(QStringLiteral("Icon"), QVariant::fromValue(NavPictures::managerIcon()));
         stored.insert(QStringLiteral("Fixed_Single"), true);
     }
-    canvas_->ReadProperties(stored);
+    canvas_->loadProperties(stored);
     if (v_.fixedFrame)
         setFixedSize(v_.frame);
     else
         resize(v_.frame);
 
-    top3_ = place(new xptopbuttons(canvas_), "xptopbuttons3");
+    top3_ = place(new TitleBarButtons(canvas_), "xptopbuttons3");
     top3_->setValue(2);
-    top2_ = place(new xptopbuttons(canvas_), "xptopbuttons2");
+    top2_ = place(new TitleBarButtons(canvas_), "xptopbuttons2");
     top2_->setValue(1);
     top2_->setEnabled(false);
-    top1_ = place(new xptopbuttons(canvas_), "xptopbuttons1");
+    top1_ = place(new TitleBarButtons(canvas_), "xptopbuttons1");
     top1_->setValue(0);
-    connect(top1_, &xptopbuttons::Click, this, &addedit::xptopbuttons1_Click);
-    connect(top3_, &xptopbuttons::Click, this, &addedit::xptopbuttons3_Click);
+    connect(top1_, &TitleBarButtons::Click, this, &addedit::xptopbuttons1_Click);
+    connect(top3_, &TitleBarButtons::Click, this, &addedit::xptopbuttons3_Click);
 
     label6_ = place(new QLabel(canvas_), "Label_6");
     text1_ = place(new QLineEdit(canvas_), "text1");
@@ -121,10 +121,10 @@ void addedit::build() {
     for (QLabel* l : {label5_, label6_}) l->setFont(labelFont());
 
     auto button = [this](const char* name, const QString& caption, void (addedit::*slot)()) {
-        auto* b = place(new xpcmdbutton(canvas_), name);
+        auto* b = place(new SkinButton(canvas_), name);
         b->setFont(v_.buttonFont);
         b->setCaption(caption);
-        connect(b, &xpcmdbutton::Click, this, slot);
+        connect(b, &SkinButton::Click, this, slot);
         return b;
     };
     cmdSave_ = button("cmdSave", v_.saveCaption, &addedit::cmdSave_Click);
@@ -182,7 +182,7 @@ void addedit::build() {
     setWindowTitle(v_.caption);
     if (const QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - QPoint(v_.frame.width() / 2, v_.frame.height() / 2));
-    canvas_->make_trans(this);
+    canvas_->cutCorners(this);
 }
 
 bool addedit::eventFilter(QObject* watched, QEvent* e) {
@@ -569,14 +569,14 @@ void addedit::buildPicture() {
         list->setFoot(picture_, 110);
         connect(picture_, &PicturePanel::contentChanged, list, &FootedList::showFoot);
     }
-    cmdPicture_ = place(new xpcmdbutton(canvas_), "cmdPicture");
+    cmdPicture_ = place(new SkinButton(canvas_), "cmdPicture");
     cmdPicture_->setGeometry(v_.pictureButton);
     cmdPicture_->setFont(v_.buttonFont);
     cmdPicture_->setCaption(QStringLiteral("图片…"));
     cmdPicture_->setToolTip(picture_->toolTip());
     cmdPicture_->setEnabled(false);
     connect(picture_, &PicturePanel::editableChanged, cmdPicture_, &QWidget::setEnabled);
-    connect(cmdPicture_, &xpcmdbutton::Click, this, [this] {
+    connect(cmdPicture_, &SkinButton::Click, this, [this] {
         picture_->menu()->popup(cmdPicture_->mapToGlobal(QPoint(0, cmdPicture_->height())));
     });
     picture_->watch(this);

@@ -17,9 +17,9 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QToolButton;
-class xp_canvas;
-class xpcmdbutton;
-class xptopbuttons;
+class SkinFrame;
+class SkinButton;
+class TitleBarButtons;
 
 // The question editor: browse a list of questions, change a question and its
 // answer, add new ones and delete them. Study uses it over the personal list,
@@ -104,12 +104,11 @@ private:
     std::function<bool(Database&, QString*)> beforeFirstWrite_;
     std::function<void()> closer_;
 
-    xp_canvas* canvas_ = nullptr;
-    xptopbuttons *top1_ = nullptr, *top2_ = nullptr, *top3_ = nullptr;
+    SkinFrame* canvas_ = nullptr;
+    TitleBarButtons *top1_ = nullptr, *top2_ = nullptr, *top3_ = nullptr;
     QLabel *label5_ = nullptr, *label6_ = nullptr, *label2_ = nullptr;
     QLineEdit *text1_ = nullptr, *text2_ = nullptr, *txtGCurent_ = nullptr;
-    xpcmdbutton *cmdSave_ = nullptr, *CmdAdd_ = nullptr, *cmdDelete_ = nullptr,
-                *Command1_ = nullptr;
+    SkinButton *cmdSave_ = nullptr, *CmdAdd_ = nullptr, *cmdDelete_ = nullptr, *Command1_ = nullptr;
     QComboBox* Combo1_ = nullptr;
     QListWidget* List1_ = nullptr;
     QToolButton *cmdGFirst_ = nullptr, *cmdPrev_ = nullptr, *cmdNext_ = nullptr,
@@ -119,7 +118,7 @@ private:
     void buildPicture();
     void showPicture();
     PicturePanel* picture_ = nullptr;
-    xpcmdbutton* cmdPicture_ = nullptr;
+    SkinButton* cmdPicture_ = nullptr;
 
     // ---- changes made from outside the form -------------------------------
     // While the form holds its file for exclusive use, another part of the

@@ -8,7 +8,7 @@
 #include "questionbank/picturecolumn.h"
 #include "questionbank/recordset.h"
 #include "questionbank/storedpicture.h"
-#include "skin/xpcmdbutton.h"
+#include "skin/skinbutton.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -6,8 +6,8 @@
 
 #include "skin/eventargs.h"
 
-bool ClickControl::over(int X, int Y) const {
-    return X >= 0 && X <= width() && Y >= 0 && Y <= height();
+bool ClickControl::over(int x, int y) const {
+    return x >= 0 && x <= width() && y >= 0 && y <= height();
 }
 
 void ClickControl::watchLeaving() {
@@ -32,7 +32,7 @@ void ClickControl::pointerAt(QPoint p) {
 void ClickControl::pointerLeft() {
     if (!watching_) return;
     watching_ = false;
-    UserControl_MouseOut();
+    onPointerOut();
 }
 
 bool ClickControl::event(QEvent* e) {
@@ -42,24 +42,23 @@ bool ClickControl::event(QEvent* e) {
 
 void ClickControl::mousePressEvent(QMouseEvent* e) {
     pressedHere_ = e->button() == Qt::LeftButton;
-    UserControl_MouseDown(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
-                          e->position().toPoint().x(), e->position().toPoint().y());
+    onPress(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
+            e->position().toPoint().x(), e->position().toPoint().y());
 }
 
 void ClickControl::mouseMoveEvent(QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
     pointerAt(p);
-    UserControl_MouseMove(EventArgs::buttons(e->buttons()), EventArgs::shift(e->modifiers()), p.x(),
-                          p.y());
+    onMove(EventArgs::buttons(e->buttons()), EventArgs::shift(e->modifiers()), p.x(), p.y());
 }
 
 void ClickControl::mouseReleaseEvent(QMouseEvent* e) {
     const bool click = pressedHere_ && e->button() == Qt::LeftButton &&
                        rect().contains(e->position().toPoint());
     pressedHere_ = false;
-    UserControl_MouseUp(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
-                        e->position().toPoint().x(), e->position().toPoint().y());
-    if (click) UserControl_Click();
+    onRelease(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
+              e->position().toPoint().x(), e->position().toPoint().y());
+    if (click) onClick();
 }
 
 // Qt delivers the second press of a double click as a press too; forgetting

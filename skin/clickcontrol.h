@@ -11,12 +11,12 @@ public:
     using QWidget::QWidget;
 
 protected:
-    virtual void UserControl_MouseDown(int Button, int Shift, int X, int Y) = 0;
-    virtual void UserControl_MouseMove(int Button, int Shift, int X, int Y) = 0;
-    virtual void UserControl_MouseUp(int Button, int Shift, int X, int Y) = 0;
-    virtual void UserControl_Click() = 0;
+    virtual void onPress(int button, int shift, int x, int y) = 0;
+    virtual void onMove(int button, int shift, int x, int y) = 0;
+    virtual void onRelease(int button, int shift, int x, int y) = 0;
+    virtual void onClick() = 0;
     // The pointer was seen outside the control while the leaving was watched.
-    virtual void UserControl_MouseOut() = 0;
+    virtual void onPointerOut() = 0;
 
     // From now on the control waits for the pointer to leave it (a move over
     // the control does this too). The pointer counts as gone when Qt says it
@@ -38,7 +38,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     // Over the control counts up to and including its width and height.
-    bool over(int X, int Y) const;
+    bool over(int x, int y) const;
 
 private:
     void pointerLeft();

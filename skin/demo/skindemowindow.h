@@ -4,9 +4,9 @@
 
 class QLabel;
 class QLineEdit;
-class xp_canvas;
-class xpcmdbutton;
-class xptopbuttons;
+class SkinFrame;
+class SkinButton;
+class TitleBarButtons;
 
 // A frameless window carrying the skin the way the question editor does:
 // the frame over the whole client area, three title buttons over its band
@@ -25,16 +25,16 @@ protected:
 private:
     void placeTitleButtons();
     void report(const QString& control, const QString& event);
-    void xptopbuttons2_Click();
+    void toggleMaximised();
 
-    xp_canvas* xp_canvas1;
-    xptopbuttons* xptopbuttons1;
-    xptopbuttons* xptopbuttons2;
-    xptopbuttons* xptopbuttons3;
-    xpcmdbutton* cmdSave;
-    xpcmdbutton* CmdAdd;
-    xpcmdbutton* cmdDelete;
-    xpcmdbutton* Command1;
-    QLineEdit* txtQuestion;
-    QLabel* lblEvent;
+    SkinFrame* frame_;
+    TitleBarButtons* closeButton_;
+    TitleBarButtons* maximiseButton_;
+    TitleBarButtons* minimiseButton_;
+    SkinButton* saveButton_;
+    SkinButton* addButton_;
+    SkinButton* deleteButton_;
+    SkinButton* exitButton_;
+    QLineEdit* questionEdit_;
+    QLabel* eventLabel_;
 };

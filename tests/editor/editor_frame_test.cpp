@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "skin/xp_canvas.h"
+#include "skin/skinframe.h"
 #include "tests/editor/editorfixture.h"
 
 // The editors' frame: its icon and the see-through corners of its title band.
@@ -36,12 +36,12 @@ TEST(EditorFrame, StudyShowsTheDefaultIconAndManagerItsOwn) {
     EditorFixture study;
     study.env.makePersonalList({});
     ASSERT_TRUE(study.open(EditorVariant::study()));
-    auto* canvas = study.w<xp_canvas>("xp_canvas1");
+    auto* canvas = study.w<SkinFrame>("xp_canvas1");
     const QPixmap shown = study.w<QLabel>("imgicon")->pixmap();
     ASSERT_FALSE(shown.isNull()) << "the title band has its icon";
     EXPECT_EQ(shown.toImage(), study.w<QLabel>("Image1")->pixmap().toImage());
-    EXPECT_FALSE(canvas->WriteProperties().contains("Icon")) << "not stored: the default";
-    EXPECT_EQ(canvas->WriteProperties().keys(), QStringList({"Caption"}));
+    EXPECT_FALSE(canvas->storedProperties().contains("Icon")) << "not stored: the default";
+    EXPECT_EQ(canvas->storedProperties().keys(), QStringList({"Caption"}));
 
     EditorFixture manager;
     manager.env.makeBank({});
@@ -49,7 +49,7 @@ TEST(EditorFrame, StudyShowsTheDefaultIconAndManagerItsOwn) {
     const QPixmap own = manager.w<QLabel>("imgicon")->pixmap();
     EXPECT_EQ(own.size(), QSize(32, 32));
     EXPECT_NE(own.toImage(), manager.w<QLabel>("Image1")->pixmap().toImage());
-    EXPECT_EQ(manager.w<xp_canvas>("xp_canvas1")->WriteProperties().keys(),
+    EXPECT_EQ(manager.w<SkinFrame>("xp_canvas1")->storedProperties().keys(),
               QStringList({"Caption", "Fixed_Single", "Icon"}));
 }
 

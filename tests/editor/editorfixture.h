@@ -14,8 +14,8 @@
 #include "questionbank/dberror.h"
 #include "questionbank/queries.h"
 #include "questionbank/recordset.h"
-#include "skin/xpcmdbutton.h"
-#include "skin/xptopbuttons.h"
+#include "skin/skinbutton.h"
+#include "skin/titlebarbuttons.h"
 #include "tests/support/testenv.h"
 
 // One editor over a private program folder, driven through its widgets.

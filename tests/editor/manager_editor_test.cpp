@@ -42,7 +42,7 @@ TEST(ManagerEditor, StartUpState) {
         EXPECT_FALSE(f.enabled(b)) << b;
     for (const char* b : {"Combo1", "List1", "text1", "text2", "Command1", "xptopbuttons1"})
         EXPECT_TRUE(f.enabled(b)) << b;
-    EXPECT_EQ(f.w<xpcmdbutton>("Command1")->Caption(), "退出");
+    EXPECT_EQ(f.w<SkinButton>("Command1")->caption(), "退出");
     EXPECT_EQ(f.w<QLabel>("Label_6")->text(), "题目");
     EXPECT_EQ(f.w<QLabel>("Label2")->text(), "管理分类");
     // No database is opened until a category is chosen.

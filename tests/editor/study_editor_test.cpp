@@ -19,13 +19,13 @@ TEST(StudyEditorLayout, ControlsAtTheirPositions) {
     EXPECT_EQ(f.form->size(), QSize(345, 497));
     for (auto it = study().geometry.begin(); it != study().geometry.end(); ++it)
         EXPECT_EQ(f.w(it.key().toLatin1().constData())->geometry(), it.value()) << it.key().toStdString();
-    EXPECT_EQ(f.w<xpcmdbutton>("cmdSave")->Caption(), "保存问题");
-    EXPECT_EQ(f.w<xpcmdbutton>("CmdAdd")->Caption(), "增加问题");
-    EXPECT_EQ(f.w<xpcmdbutton>("cmdDelete")->Caption(), "删除问题");
+    EXPECT_EQ(f.w<SkinButton>("cmdSave")->caption(), "保存问题");
+    EXPECT_EQ(f.w<SkinButton>("CmdAdd")->caption(), "增加问题");
+    EXPECT_EQ(f.w<SkinButton>("cmdDelete")->caption(), "删除问题");
     EXPECT_EQ(f.w<QLabel>("Label_6")->text(), "问题");
     EXPECT_EQ(f.w<QLabel>("Label_5")->text(), "答案");
     EXPECT_EQ(f.w("cmdGAdd")->toolTip(), "Add");
-    EXPECT_EQ(f.w<xptopbuttons>("xptopbuttons2")->Value(), 1);
+    EXPECT_EQ(f.w<TitleBarButtons>("xptopbuttons2")->value(), 1);
     EXPECT_FALSE(f.enabled("xptopbuttons2"));
     EXPECT_EQ(f.form->windowTitle(), "增加问题");
     EXPECT_EQ(f.form->findChild<QWidget*>("Combo1"), nullptr);

@@ -4,8 +4,8 @@
 
 #include "skin/demo/skindemowindow.h"
 #include "skin/pictureclip.h"
-#include "skin/xpcmdbutton.h"
-#include "skin/xptopbuttons.h"
+#include "skin/skinbutton.h"
+#include "skin/titlebarbuttons.h"
 #include "tests/skin/skintest.h"
 
 namespace {
@@ -65,8 +65,8 @@ TEST(Artwork, InactiveLookIsDimmer) {
 }
 
 TEST(Artwork, EveryButtonCellLooksDifferent) {
-    xpcmdbutton cmd;
-    xptopbuttons top;
+    SkinButton cmd;
+    TitleBarButtons top;
     std::vector<PictureClip*> sheets{cmd.findChild<PictureClip*>(QStringLiteral("pc"))};
     for (int i = 0; i < 4; ++i)
         sheets.push_back(top.findChild<PictureClip*>(QStringLiteral("pc%1").arg(i)));
@@ -85,9 +85,9 @@ TEST(Artwork, EveryButtonCellLooksDifferent) {
 
 TEST(SkinDemo, HoldsTheEditorsControls) {
     SkinDemoWindow demo;
-    auto* canvas = demo.findChild<xp_canvas*>(QStringLiteral("xp_canvas1"));
-    ASSERT_NE(canvas, nullptr);
-    EXPECT_EQ(canvas->geometry(), QRect(0, 0, 345, 497));
+    auto* frame = demo.findChild<SkinFrame*>(QStringLiteral("xp_canvas1"));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->geometry(), QRect(0, 0, 345, 497));
     EXPECT_EQ(demo.windowTitle(), QStringLiteral("增加问题"));
     const struct {
         const char* name;
@@ -96,13 +96,13 @@ TEST(SkinDemo, HoldsTheEditorsControls) {
     } top[3] = {{"xptopbuttons3", {264, 5}, 2}, {"xptopbuttons2", {288, 5}, 1},
                 {"xptopbuttons1", {312, 5}, 0}};
     for (const auto& t : top) {
-        auto* b = demo.findChild<xptopbuttons*>(QLatin1String(t.name));
+        auto* b = demo.findChild<TitleBarButtons*>(QLatin1String(t.name));
         ASSERT_NE(b, nullptr) << t.name;
         EXPECT_EQ(b->pos(), t.at) << t.name;
-        EXPECT_EQ(b->Value(), t.value) << t.name;
+        EXPECT_EQ(b->value(), t.value) << t.name;
     }
-    EXPECT_EQ(demo.findChild<xpcmdbutton*>(QStringLiteral("CmdAdd"))->State(), 1);
-    EXPECT_FALSE(demo.findChild<xpcmdbutton*>(QStringLiteral("cmdDelete"))->isEnabled());
+    EXPECT_EQ(demo.findChild<SkinButton*>(QStringLiteral("CmdAdd"))->state(), 1);
+    EXPECT_FALSE(demo.findChild<SkinButton*>(QStringLiteral("cmdDelete"))->isEnabled());
     EXPECT_EQ(regionArea(demo.mask()), 345LL * 497 - 24) << "the demo cuts its corners";
 }
 
@@ -115,7 +115,7 @@ TEST(SkinDemo, TitleButtonsDriveTheWindow) {
     };
     click("xptopbuttons2");
     EXPECT_TRUE(demo.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(demo.findChild<xptopbuttons*>(QStringLiteral("xptopbuttons2"))->Value(), 3);
+    EXPECT_EQ(demo.findChild<TitleBarButtons*>(QStringLiteral("xptopbuttons2"))->value(), 3);
     EXPECT_EQ(demo.lastEvent(), QStringLiteral("xptopbuttons2 Click"));
     click("xptopbuttons2");
     EXPECT_EQ(demo.windowState(), Qt::WindowNoState);

@@ -14,7 +14,7 @@
 #include <ostream>
 
 #include "skin/picturebox.h"
-#include "skin/xp_canvas.h"
+#include "skin/skinframe.h"
 
 // Readable failure messages for the Qt types the tests compare.
 inline void PrintTo(const QRect& r, std::ostream* os) {
@@ -38,20 +38,20 @@ inline void PrintTo(const QList<QVariant>& l, std::ostream* os) {
 // A frameless form with one frame filling it, as the question editor holds it.
 struct SkinForm {
     std::unique_ptr<QWidget> form = std::make_unique<QWidget>(nullptr, Qt::FramelessWindowHint);
-    xp_canvas* canvas;
+    SkinFrame* frame;
 
     explicit SkinForm(QSize size = {345, 497}, QPoint at = {100, 80}) {
         form->setObjectName(QStringLiteral("addedit"));
         form->setGeometry(QRect(at, size));
-        canvas = new xp_canvas(form.get());
-        canvas->setObjectName(QStringLiteral("xp_canvas1"));
-        canvas->setGeometry(0, 0, size.width(), size.height());
+        frame = new SkinFrame(form.get());
+        frame->setObjectName(QStringLiteral("xp_canvas1"));
+        frame->setGeometry(0, 0, size.width(), size.height());
         // Hidden widgets get their resize events only when shown.
         form->show();
     }
     template <class T = QWidget>
     T* part(const QString& name) const {
-        auto* w = canvas->findChild<T*>(name);
+        auto* w = frame->findChild<T*>(name);
         EXPECT_NE(w, nullptr) << qPrintable(name);
         return w;
     }

@@ -12,7 +12,7 @@ TEST(TransColour, NormalFormLosesTheTwelvePixelsOfEachTopCorner) {
     for (const char* look : {"imgtop1", "imgtop2"}) {
         SkinForm f;
         f.image(QStringLiteral("imgtop"))->setPixmap(f.image(QLatin1String(look))->pixmap());
-        f.canvas->make_trans(f.form.get());
+        f.frame->cutCorners(f.form.get());
         const QRegion mask = f.form->mask();
         EXPECT_EQ(regionArea(mask), 345LL * 497 - 24) << look;
         for (int y = 0; y < 7; ++y) {
@@ -28,7 +28,7 @@ TEST(TransColour, MaximisedOrMinimisedFormKeepsTheFullRectangle) {
     for (auto state : {Qt::WindowMaximized, Qt::WindowMinimized}) {
         SkinForm f;
         f.form->setWindowState(state);
-        f.canvas->make_trans(f.form.get());
+        f.frame->cutCorners(f.form.get());
         EXPECT_EQ(f.form->mask(), QRegion(0, 0, 345, 497)) << state;
     }
 }
@@ -38,7 +38,7 @@ TEST(TransColour, MagentaFormSurfaceIsCutAcrossTheTopSixRows) {
     QPalette pal = f.form->palette();
     pal.setColor(f.form->backgroundRole(), QColor(255, 0, 255));
     f.form->setPalette(pal);
-    f.canvas->make_trans(f.form.get());
+    f.frame->cutCorners(f.form.get());
     const QRegion mask = f.form->mask();
     // The caps cover columns 0-4 and 340-344 and only their corners are key;
     // between them all six rows show the surface.
@@ -50,13 +50,13 @@ TEST(TransColour, MagentaFormSurfaceIsCutAcrossTheTopSixRows) {
 
 TEST(TransColour, ANewCallReplacesTheOldRegion) {
     SkinForm f;
-    f.canvas->make_trans(f.form.get());
+    f.frame->cutCorners(f.form.get());
     const QRegion once = f.form->mask();
-    f.canvas->make_trans(f.form.get());
+    f.frame->cutCorners(f.form.get());
     EXPECT_EQ(f.form->mask(), once) << "twice is the same as once";
 
     f.form->resize(200, 150);
-    f.canvas->make_trans(f.form.get());
+    f.frame->cutCorners(f.form.get());
     EXPECT_EQ(f.form->mask().boundingRect(), QRect(0, 0, 200, 150));
     EXPECT_EQ(regionArea(f.form->mask()), 200LL * 150 - 24);
 }
@@ -91,15 +91,15 @@ TEST(TransColour, TheDrawnFrameShowsNoKeyColourInEitherLook) {
         SkinForm f;
         ASSERT_EQ(keyPixels(f.image(QLatin1String(look))->pixmap().toImage()), 24) << look;
         f.image(QStringLiteral("imgtop"))->setPixmap(f.image(QLatin1String(look))->pixmap());
-        f.canvas->setCaption(QStringLiteral("题目管理"));  // a layout
+        f.frame->setCaption(QStringLiteral("题目管理"));  // a layout
         EXPECT_EQ(keyPixels(f.band()), 0) << look;
         for (int y = 0; y < 5; ++y)
             for (int x : {0, 344})
-                EXPECT_EQ(rgb(f.band(), x, y), xp_canvas::kSurfaceColour & 0xFFFFFF)
+                EXPECT_EQ(rgb(f.band(), x, y), SkinFrame::kSurfaceColour & 0xFFFFFF)
                     << look << " at " << x << "," << y;
         f.form->clearMask();  // what the screen shows without the region
         EXPECT_EQ(keyPixels(f.form->grab().toImage()), 0) << look;
-        f.canvas->make_trans(f.form.get());
+        f.frame->cutCorners(f.form.get());
         EXPECT_EQ(regionArea(f.form->mask()), 345LL * 497 - 24) << "the region still cuts them";
     }
 }

@@ -37,7 +37,7 @@ struct Activation : ::testing::Test {
     QWidget other;
     QLineEdit* edit = nullptr;
     void SetUp() override {
-        edit = new QLineEdit(f.canvas);
+        edit = new QLineEdit(f.frame);
         edit->setGeometry(20, 50, 200, 24);
         edit->show();  // the form is already visible
         other.setGeometry(500, 100, 100, 100);
@@ -53,7 +53,7 @@ struct Activation : ::testing::Test {
     }
 };
 
-TEST(CanvasFocus, StartsActiveAndSettlesOnTheFormsActivationOnceShown) {
+TEST(SkinFrameFocus, StartsActiveAndSettlesOnTheFormsActivationOnceShown) {
     SkinForm f;  // shown, but nothing activates it
     EXPECT_EQ(look(f), 1) << "a new frame looks active";
     deliverQueued();
@@ -93,7 +93,7 @@ TEST_F(Activation, ActivationAloneBringsTheLookBack) {
     // Nothing inside can take the focus again, so no focus handler runs:
     // only the form's activation can tell the frame it is back.
     edit->setFocus();
-    f.canvas->setFocusPolicy(Qt::NoFocus);
+    f.frame->setFocusPolicy(Qt::NoFocus);
     activate(&other);
     deliverQueued();
     EXPECT_EQ(look(f), 2);
@@ -112,7 +112,7 @@ TEST_F(Activation, ChangesDuringALayoutComeAfterItAndTheLastWins) {
     other.show();
     other.activateWindow();
     ASSERT_EQ(QApplication::activeWindow(), f.form.get()) << "the activation waits in the queue";
-    f.canvas->setCaption(QStringLiteral("增加问题"));  // a layout
+    f.frame->setCaption(QStringLiteral("增加问题"));  // a layout
     EXPECT_EQ(QApplication::activeWindow(), f.form.get()) << "not delivered inside the layout";
     deliverQueued();
     ASSERT_EQ(QApplication::activeWindow(), &other);
@@ -123,20 +123,20 @@ TEST_F(Activation, ChangesDuringALayoutComeAfterItAndTheLastWins) {
     // first, not within it, and only once however often it was asked for.
     int depth = 0, deepest = 0, layouts = 0;
     bool asked = false;
-    auto conn = QObject::connect(f.canvas, &xp_canvas::Resize, &other, [&] {
+    auto conn = QObject::connect(f.frame, &SkinFrame::Resize, &other, [&] {
         ++layouts;
         deepest = std::max(deepest, ++depth);
         if (!asked) {
             asked = true;
-            f.canvas->setCaption(QStringLiteral("题目管理"));
-            f.canvas->setFixed_Single(false);
-            f.canvas->resize(f.canvas->size());
+            f.frame->setCaption(QStringLiteral("题目管理"));
+            f.frame->setFixedFrame(false);
+            f.frame->resize(f.frame->size());
         }
         --depth;
     });
-    f.canvas->SetFocus();
+    f.frame->refreshActive();
     EXPECT_EQ(layouts, 1);
-    EXPECT_EQ(f.canvas->Caption(), QStringLiteral("题目管理")) << "the text is set at once";
+    EXPECT_EQ(f.frame->caption(), QStringLiteral("题目管理")) << "the text is set at once";
     deliverQueued();
     EXPECT_EQ(layouts, 2) << "the layouts asked for meanwhile are one";
     EXPECT_EQ(deepest, 1) << "no layout inside another";
@@ -144,14 +144,14 @@ TEST_F(Activation, ChangesDuringALayoutComeAfterItAndTheLastWins) {
 
     // Away and back from within a layout: the last change wins.
     asked = false;
-    QObject::connect(f.canvas, &xp_canvas::Resize, &other, [&] {
+    QObject::connect(f.frame, &SkinFrame::Resize, &other, [&] {
         if (asked) return;
         asked = true;
         f.form->activateWindow();
         other.activateWindow();
         f.form->activateWindow();
     });
-    f.canvas->setCaption(QStringLiteral("增加问题"));
+    f.frame->setCaption(QStringLiteral("增加问题"));
     deliverQueued();
     EXPECT_EQ(QApplication::activeWindow(), f.form.get());
     EXPECT_EQ(look(f), 1);
@@ -160,7 +160,7 @@ TEST_F(Activation, ChangesDuringALayoutComeAfterItAndTheLastWins) {
     // deactivation follows.
     edit->setFocus();
     other.activateWindow();
-    f.canvas->SetFocus();  // active look, a layout; the deactivation comes after it
+    f.frame->refreshActive();  // active look, a layout; the deactivation comes after it
     EXPECT_EQ(look(f), 1);
     deliverQueued();
     EXPECT_EQ(QApplication::activeWindow(), &other);
@@ -169,17 +169,17 @@ TEST_F(Activation, ChangesDuringALayoutComeAfterItAndTheLastWins) {
 }
 
 TEST_F(Activation, NothingTicksWhileActiveOrInactive) {
-    EXPECT_EQ(ownTimerEvents(f.canvas, 60), 0) << "active";
+    EXPECT_EQ(ownTimerEvents(f.frame, 60), 0) << "active";
     activate(&other);
-    EXPECT_EQ(ownTimerEvents(f.canvas, 60), 0) << "inactive";
+    EXPECT_EQ(ownTimerEvents(f.frame, 60), 0) << "inactive";
     edit->setFocus();
     activate(f.form.get());
-    EXPECT_EQ(ownTimerEvents(f.canvas, 60), 0) << "active again, focus inside";
-    for (QTimer* t : f.canvas->findChildren<QTimer*>(Qt::FindDirectChildrenOnly))
+    EXPECT_EQ(ownTimerEvents(f.frame, 60), 0) << "active again, focus inside";
+    for (QTimer* t : f.frame->findChildren<QTimer*>(Qt::FindDirectChildrenOnly))
         EXPECT_FALSE(t->isActive()) << qPrintable(t->objectName());
 }
 
-TEST(CanvasFocus, SetFocusLooksActiveWithoutMovingTheFocus) {
+TEST(SkinFrameFocus, RefreshActiveLooksActiveWithoutMovingTheFocus) {
     SkinForm f;
     QWidget other;
     other.show();
@@ -187,11 +187,11 @@ TEST(CanvasFocus, SetFocusLooksActiveWithoutMovingTheFocus) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     deliverQueued();
     EXPECT_EQ(look(f), 2);
-    f.canvas->SetFocus();
+    f.frame->refreshActive();
     EXPECT_EQ(look(f), 1);
     EXPECT_TRUE(bandShows(f, 1));
     EXPECT_EQ(QApplication::activeWindow(), &other) << "nothing is activated";
-    EXPECT_FALSE(f.canvas->hasFocus()) << "the keyboard focus does not move";
+    EXPECT_FALSE(f.frame->hasFocus()) << "the keyboard focus does not move";
 }
 
 }  // namespace

@@ -10,11 +10,11 @@ class PictureClip;
 // A command button drawn from a sheet of five faces (normal, pressed,
 // disabled, hover, highlighted) that stretches to any size while its 3-pixel
 // rounded border stays sharp. It only raises events; the form acts on them.
-class xpcmdbutton : public ClickControl {
+class SkinButton : public ClickControl {
     Q_OBJECT
     Q_CLASSINFO("State", "Returns/sets the state of the command button when mouse_out.")
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(int State READ State WRITE setState)
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+    Q_PROPERTY(int State READ state WRITE setState)
 public:
     static constexpr int kCellWidth = 18;
     static constexpr int kCellHeight = 21;
@@ -23,19 +23,19 @@ public:
     static const QColor kEnabledInk;
     static const QColor kDisabledInk;
 
-    explicit xpcmdbutton(QWidget* parent = nullptr);
+    explicit SkinButton(QWidget* parent = nullptr);
 
-    QString Caption() const;
+    QString caption() const;
     void setCaption(const QString& caption);
-    int State() const { return state_; }
+    int state() const { return state_; }
     void setState(int state);
     const QPixmap& face() const { return face_; }
 
     // Stored properties "State", "Enabled", "Caption", "Font"; read in that
     // order through the properties, keys matched without regard to case.
-    void InitProperties();
-    void ReadProperties(const QVariantMap& bag);
-    QVariantMap WriteProperties() const;
+    void loadDefaults();
+    void loadProperties(const QVariantMap& bag);
+    QVariantMap storedProperties() const;
 
 signals:
     void Click();
@@ -48,11 +48,11 @@ signals:
     void MouseOut();
 
 protected:
-    void UserControl_MouseDown(int Button, int Shift, int X, int Y) override;
-    void UserControl_MouseMove(int Button, int Shift, int X, int Y) override;
-    void UserControl_MouseUp(int Button, int Shift, int X, int Y) override;
-    void UserControl_Click() override;
-    void UserControl_MouseOut() override;
+    void onPress(int button, int shift, int x, int y) override;
+    void onMove(int button, int shift, int x, int y) override;
+    void onRelease(int button, int shift, int x, int y) override;
+    void onClick() override;
+    void onPointerOut() override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void changeEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
@@ -62,18 +62,18 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override;
 
 private:
-    void PaintFace(int f);
-    void ShowRestFace();
+    void paintFace(int f);
+    void showRestFace();
     void layoutCaption();
     void colourCaption();
-    void UserControl_AccessKeyPress();
-    void lbl_MouseDown(int Button, int Shift, int X, int Y);
-    void lbl_MouseMove(int Button, int Shift, int X, int Y);
-    void lbl_MouseUp(int Button, int Shift, int X, int Y);
-    void lbl_Click();
+    void onAccessKey();
+    void onCaptionPress(int button, int shift, int x, int y);
+    void onCaptionMove(int button, int shift, int x, int y);
+    void onCaptionRelease(int button, int shift, int x, int y);
+    void onCaptionClick();
 
-    QLabel* lbl;
-    PictureClip* pc;
+    QLabel* caption_;
+    PictureClip* faces_;
     QPixmap face_;
     int state_ = 0;
     qint16 restFace_ = Normal;

@@ -12,24 +12,24 @@
 #include "skin/eventargs.h"
 #include "skin/formstate.h"
 #include "skin/picturebox.h"
-#include "skin/xp_canvas.h"
+#include "skin/skinframe.h"
 
 // The system move starts once the pointer really drags, not on the press:
 // under a window manager the move grabs the pointer, and a second click of a
 // double click would never reach the band.
-void xp_canvas::beginMove(QWidget* from, int X, int Y) {
+void SkinFrame::beginMove(QWidget* from, int x, int y) {
     QWidget* f = form();
     if (!f || stateOf(f) != FormState::Normal) return;
     moveArmed_ = true;
     moving_ = false;
-    moveFrom_ = from->mapToGlobal(QPoint(X, Y));
+    moveFrom_ = from->mapToGlobal(QPoint(x, y));
     formFrom_ = f->pos();
 }
 
-void xp_canvas::followMove(QWidget* from, int X, int Y) {
+void SkinFrame::followMove(QWidget* from, int x, int y) {
     QWidget* f = form();
     if (!moveArmed_ || !f) return;
-    const QPoint now = from->mapToGlobal(QPoint(X, Y));
+    const QPoint now = from->mapToGlobal(QPoint(x, y));
     if (!moving_) {
         if ((now - moveFrom_).manhattanLength() < QApplication::startDragDistance()) return;
         QWindow* window = f->windowHandle();
@@ -45,11 +45,11 @@ void xp_canvas::followMove(QWidget* from, int X, int Y) {
     f->move(formFrom_ + now - moveFrom_);
 }
 
-void xp_canvas::endMove() {
+void SkinFrame::endMove() {
     moveArmed_ = moving_ = false;
 }
 
-void xp_canvas::toggleMaximised() {
+void SkinFrame::toggleMaximised() {
     QWidget* f = form();
     if (fixed_ || !f) return;
     qCDebug(lcSkin) << "title double-click on" << f->objectName() << f->windowState();
@@ -59,44 +59,44 @@ void xp_canvas::toggleMaximised() {
         f->showNormal();
 }
 
-void xp_canvas::pictop_MouseDown(int, int, int X, int Y) {
-    beginMove(pictop, X, Y);
+void SkinFrame::onBandPress(int, int, int x, int y) {
+    beginMove(titleBand_, x, y);
 }
-void xp_canvas::pictop_MouseMove(int Button, int, int X, int Y) {
-    if (Button) followMove(pictop, X, Y);
+void SkinFrame::onBandMove(int button, int, int x, int y) {
+    if (button) followMove(titleBand_, x, y);
 }
-void xp_canvas::pictop_MouseUp(int, int, int, int) {
+void SkinFrame::onBandRelease(int, int, int, int) {
     endMove();
 }
-void xp_canvas::pictop_DblClick() {
+void SkinFrame::onBandDoubleClick() {
     toggleMaximised();
 }
 
-void xp_canvas::lblcaption_MouseDown(int, int, int X, int Y) {
-    beginMove(lblcaption, X, Y);
+void SkinFrame::onCaptionPress(int, int, int x, int y) {
+    beginMove(caption_, x, y);
 }
-void xp_canvas::lblcaption_MouseMove(int Button, int, int X, int Y) {
-    if (Button) followMove(lblcaption, X, Y);
+void SkinFrame::onCaptionMove(int button, int, int x, int y) {
+    if (button) followMove(caption_, x, y);
 }
-void xp_canvas::lblcaption_MouseUp(int, int, int, int) {
+void SkinFrame::onCaptionRelease(int, int, int, int) {
     endMove();
 }
-void xp_canvas::lblcaption_DblClick() {
+void SkinFrame::onCaptionDoubleClick() {
     toggleMaximised();
 }
 
-void xp_canvas::zonePressed(const Zone& zone, int X, int Y) {
+void SkinFrame::zonePressed(const Zone& zone, int x, int y) {
     if (fixed_) return;
-    pressPoint_ = zone.widget->mapToGlobal(QPoint(X, Y));
+    pressPoint_ = zone.widget->mapToGlobal(QPoint(x, y));
 }
 
-void xp_canvas::zoneReleased(const Zone& zone, int X, int Y) {
+void SkinFrame::zoneReleased(const Zone& zone, int x, int y) {
     if (fixed_) return;
-    releasePoint_ = zone.widget->mapToGlobal(QPoint(X, Y));
-    if (QWidget* f = form()) drag_resize(f, pressPoint_, releasePoint_, zone.edge);
+    releasePoint_ = zone.widget->mapToGlobal(QPoint(x, y));
+    if (QWidget* f = form()) resizeByDrag(f, pressPoint_, releasePoint_, zone.edge);
 }
 
-void xp_canvas::drag_resize(QWidget* target, QPoint press, QPoint release, Edge edge) {
+void SkinFrame::resizeByDrag(QWidget* target, QPoint press, QPoint release, Edge edge) {
     // Qt positions are pixels already, so the drag needs no conversion.
     const QRect wanted = edges::dragged(target->geometry(), edge, release - press);
     const int code = edges::code(edge);
@@ -110,7 +110,7 @@ void xp_canvas::drag_resize(QWidget* target, QPoint press, QPoint release, Edge 
     qCDebug(lcSkin) << "resized" << target->objectName() << "by code" << code << "to" << wanted;
 }
 
-bool xp_canvas::dispatchMouse(QObject* watched, QMouseEvent* e) {
+bool SkinFrame::dispatchMouse(QObject* watched, QMouseEvent* e) {
     const QEvent::Type type = e->type();
     const int button = type == QEvent::MouseMove ? EventArgs::buttons(e->buttons())
                                                  : EventArgs::button(e->button());
@@ -118,18 +118,18 @@ bool xp_canvas::dispatchMouse(QObject* watched, QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
     const bool down = type == QEvent::MouseButtonPress, up = type == QEvent::MouseButtonRelease;
     const bool move = type == QEvent::MouseMove, dbl = type == QEvent::MouseButtonDblClick;
-    if (watched == pictop) {
-        if (down) pictop_MouseDown(button, shift, p.x(), p.y());
-        if (move) pictop_MouseMove(button, shift, p.x(), p.y());
-        if (up) pictop_MouseUp(button, shift, p.x(), p.y());
-        if (dbl) pictop_DblClick();
+    if (watched == titleBand_) {
+        if (down) onBandPress(button, shift, p.x(), p.y());
+        if (move) onBandMove(button, shift, p.x(), p.y());
+        if (up) onBandRelease(button, shift, p.x(), p.y());
+        if (dbl) onBandDoubleClick();
         return true;
     }
-    if (watched == lblcaption) {
-        if (down) lblcaption_MouseDown(button, shift, p.x(), p.y());
-        if (move) lblcaption_MouseMove(button, shift, p.x(), p.y());
-        if (up) lblcaption_MouseUp(button, shift, p.x(), p.y());
-        if (dbl) lblcaption_DblClick();
+    if (watched == caption_) {
+        if (down) onCaptionPress(button, shift, p.x(), p.y());
+        if (move) onCaptionMove(button, shift, p.x(), p.y());
+        if (up) onCaptionRelease(button, shift, p.x(), p.y());
+        if (dbl) onCaptionDoubleClick();
         return true;
     }
     // Borders and grips size the form on press and release only.
@@ -142,7 +142,7 @@ bool xp_canvas::dispatchMouse(QObject* watched, QMouseEvent* e) {
     return false;
 }
 
-bool xp_canvas::eventFilter(QObject* watched, QEvent* e) {
+bool SkinFrame::eventFilter(QObject* watched, QEvent* e) {
     switch (e->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
@@ -163,24 +163,24 @@ bool xp_canvas::eventFilter(QObject* watched, QEvent* e) {
     return QWidget::eventFilter(watched, e);
 }
 
-void xp_canvas::trackParent(QWidget* parent) {
+void SkinFrame::trackParent(QWidget* parent) {
     if (trackedParent_) trackedParent_->removeEventFilter(this);
     trackedParent_ = parent;
     if (parent) parent->installEventFilter(this);
 }
 
-void xp_canvas::mousePressEvent(QMouseEvent* e) {
+void SkinFrame::mousePressEvent(QMouseEvent* e) {
     pressedHere_ = e->button() == Qt::LeftButton;
     emit MouseDown(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
                    e->position().toPoint().x(), e->position().toPoint().y());
 }
 
-void xp_canvas::mouseMoveEvent(QMouseEvent* e) {
+void SkinFrame::mouseMoveEvent(QMouseEvent* e) {
     emit MouseMove(EventArgs::buttons(e->buttons()), EventArgs::shift(e->modifiers()),
                    e->position().toPoint().x(), e->position().toPoint().y());
 }
 
-void xp_canvas::mouseReleaseEvent(QMouseEvent* e) {
+void SkinFrame::mouseReleaseEvent(QMouseEvent* e) {
     emit MouseUp(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
                  e->position().toPoint().x(), e->position().toPoint().y());
     const bool click =
@@ -191,17 +191,17 @@ void xp_canvas::mouseReleaseEvent(QMouseEvent* e) {
 
 // Qt delivers the second press of a double click as a press too; its release
 // makes no second Click.
-void xp_canvas::mouseDoubleClickEvent(QMouseEvent*) {
+void SkinFrame::mouseDoubleClickEvent(QMouseEvent*) {
     pressedHere_ = false;
     emit DblClick();
 }
 
-void xp_canvas::keyPressEvent(QKeyEvent* e) {
+void SkinFrame::keyPressEvent(QKeyEvent* e) {
     emit KeyDown(e->key(), EventArgs::shift(e->modifiers()));
     if (!e->text().isEmpty()) emit KeyPress(e->text().at(0).unicode());
 }
 
-void xp_canvas::keyReleaseEvent(QKeyEvent* e) {
+void SkinFrame::keyReleaseEvent(QKeyEvent* e) {
     if (e->isAutoRepeat()) return;
     emit KeyUp(e->key(), EventArgs::shift(e->modifiers()));
 }

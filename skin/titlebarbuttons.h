@@ -1,33 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include <QVariantMap>
-#include "skin/clickcontrol.h"
 #include <array>
+#include "skin/clickcontrol.h"
 
 class PictureClip;
 
 // A 21 x 21 title-band button: close, maximise, minimise or restore by its
 // Value, each with normal, hover, pressed and disabled images. It only raises
 // events; the form performs the window command.
-class xptopbuttons : public ClickControl {
+class TitleBarButtons : public ClickControl {
     Q_OBJECT
-    Q_PROPERTY(int Value READ Value WRITE setValue)
+    Q_PROPERTY(int Value READ value WRITE setValue)
 public:
     static constexpr int kSide = 21;
     enum Cell { Normal = 0, Hover = 1, Pressed = 2, Disabled = 3 };
 
-    explicit xptopbuttons(QWidget* parent = nullptr);
+    explicit TitleBarButtons(QWidget* parent = nullptr);
 
-    int Value() const { return value_; }
+    int value() const { return value_; }
     void setValue(int value);
     // The image shown now: a cell of the current sheet.
     QPixmap face() const;
 
     // Stored properties "Value" then "Enabled", keys matched without regard
     // to case.
-    void InitProperties();
-    void ReadProperties(const QVariantMap& bag);
-    QVariantMap WriteProperties() const;
+    void loadDefaults();
+    void loadProperties(const QVariantMap& bag);
+    QVariantMap storedProperties() const;
 
 signals:
     void Click();
@@ -37,11 +37,11 @@ signals:
     void MouseOut();
 
 protected:
-    void UserControl_MouseDown(int Button, int Shift, int X, int Y) override;
-    void UserControl_MouseMove(int Button, int Shift, int X, int Y) override;
-    void UserControl_MouseUp(int Button, int Shift, int X, int Y) override;
-    void UserControl_Click() override;
-    void UserControl_MouseOut() override;
+    void onPress(int button, int shift, int x, int y) override;
+    void onMove(int button, int shift, int x, int y) override;
+    void onRelease(int button, int shift, int x, int y) override;
+    void onClick() override;
+    void onPointerOut() override;
     void changeEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void showEvent(QShowEvent* e) override;
@@ -50,7 +50,7 @@ private:
     void refresh();
     void showCell(int cell);
 
-    std::array<PictureClip*, 4> pc{};
+    std::array<PictureClip*, 4> sheets_{};
     int value_ = 0;
     qint16 sheet_ = 0;
     int cell_ = Normal;

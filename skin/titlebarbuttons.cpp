@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "skin/xptopbuttons.h"
+#include "skin/titlebarbuttons.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,15 +9,15 @@
 #include "skin/propertybag.h"
 #include "skin/skinart.h"
 
-xptopbuttons::xptopbuttons(QWidget* parent) : ClickControl(parent) {
+TitleBarButtons::TitleBarButtons(QWidget* parent) : ClickControl(parent) {
     // The sheets are drawn for exactly this size and never stretched, so no
     // size the form asks for may change it.
     setFixedSize(kSide, kSide);
     setMouseTracking(true);
     const char* const sheets[4] = {"topclose", "topmax", "topmin", "toprestore"};
     for (int i = 0; i < 4; ++i) {
-        pc[i] = new PictureClip(SkinArt::load(QLatin1String(sheets[i])), 4, 1, this);
-        pc[i]->setObjectName(QStringLiteral("pc%1").arg(i));
+        sheets_[i] = new PictureClip(SkinArt::load(QLatin1String(sheets[i])), 4, 1, this);
+        sheets_[i]->setObjectName(QStringLiteral("pc%1").arg(i));
     }
     refresh();
     // A new title button reports once that the pointer is not over it (or,
@@ -25,72 +25,80 @@ xptopbuttons::xptopbuttons(QWidget* parent) : ClickControl(parent) {
     checkLeavingSoon();
 }
 
-void xptopbuttons::setValue(int value) {
+void TitleBarButtons::setValue(int value) {
     value_ = value;
     refresh();
 }
 
-QPixmap xptopbuttons::face() const { return pc[sheet_]->GraphicCell(cell_); }
+QPixmap TitleBarButtons::face() const {
+    return sheets_[sheet_]->GraphicCell(cell_);
+}
 
-void xptopbuttons::InitProperties() { ReadProperties({}); }
+void TitleBarButtons::loadDefaults() {
+    loadProperties({});
+}
 
-void xptopbuttons::ReadProperties(const QVariantMap& bag) {
+void TitleBarButtons::loadProperties(const QVariantMap& bag) {
     setValue(PropertyBag::read(bag, QStringLiteral("Value"), 0).toInt());
     setEnabled(PropertyBag::read(bag, QStringLiteral("Enabled"), true).toBool());
 }
 
-QVariantMap xptopbuttons::WriteProperties() const {
+QVariantMap TitleBarButtons::storedProperties() const {
     QVariantMap bag;
     if (value_ != 0) bag.insert(QStringLiteral("Value"), value_);
     if (!isEnabled()) bag.insert(QStringLiteral("Enabled"), false);
     return bag;
 }
 
-void xptopbuttons::refresh() {
+void TitleBarButtons::refresh() {
     if (value_ >= 0 && value_ <= 3) sheet_ = static_cast<qint16>(value_);
     showCell(isEnabled() ? Normal : Disabled);
 }
 
-void xptopbuttons::showCell(int cell) {
+void TitleBarButtons::showCell(int cell) {
     cell_ = cell;
     update();
 }
 
-void xptopbuttons::changeEvent(QEvent* e) {
+void TitleBarButtons::changeEvent(QEvent* e) {
     if (e->type() == QEvent::EnabledChange) showCell(isEnabled() ? Normal : Disabled);
     QWidget::changeEvent(e);
 }
 
-void xptopbuttons::paintEvent(QPaintEvent*) {
+void TitleBarButtons::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawPixmap(0, 0, face());
 }
 
-void xptopbuttons::showEvent(QShowEvent*) { refresh(); }
-
-void xptopbuttons::UserControl_MouseDown(int Button, int Shift, int X, int Y) {
-    showCell(Pressed);
-    emit MouseDown(Button, Shift, X, Y);
+void TitleBarButtons::showEvent(QShowEvent*) {
+    refresh();
 }
 
-void xptopbuttons::UserControl_MouseMove(int Button, int Shift, int X, int Y) {
-    if (over(X, Y)) {
+void TitleBarButtons::onPress(int button, int shift, int x, int y) {
+    showCell(Pressed);
+    emit MouseDown(button, shift, x, y);
+}
+
+void TitleBarButtons::onMove(int button, int shift, int x, int y) {
+    if (over(x, y)) {
         watchLeaving();
-        emit MouseMove(Button, Shift, X, Y);
-        showCell(Button == 1 ? Pressed : Hover);
+        emit MouseMove(button, shift, x, y);
+        showCell(button == 1 ? Pressed : Hover);
     }
 }
 
 // The normal image is back before the form hears of the release, so a form
 // that closes or hides the window on it never leaves a pressed image behind.
-void xptopbuttons::UserControl_MouseUp(int Button, int Shift, int X, int Y) {
+void TitleBarButtons::onRelease(int button, int shift, int x, int y) {
     showCell(Normal);
-    emit MouseUp(Button, Shift, X, Y);
+    emit MouseUp(button, shift, x, y);
 }
 
-void xptopbuttons::UserControl_Click() { emit Click(); }
+void TitleBarButtons::onClick() {
+    emit Click();
+}
 
-void xptopbuttons::UserControl_MouseOut() {
+void TitleBarButtons::onPointerOut() {
     emit MouseOut();
     if (isEnabled()) showCell(Normal);
 }

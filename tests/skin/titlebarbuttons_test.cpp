@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "skin/xptopbuttons.h"
+#include "skin/titlebarbuttons.h"
 
 #include <QCursor>
 #include <QSignalSpy>
@@ -12,11 +12,11 @@ namespace {
 
 struct TopButton {
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
-    xptopbuttons* b;
+    TitleBarButtons* b;
     explicit TopButton(bool cursorAway = true) {
         window->setGeometry(100, 100, 345, 60);
         if (cursorAway) QCursor::setPos(700, 500);
-        b = new xptopbuttons(window.get());
+        b = new TitleBarButtons(window.get());
         b->move(264, 5);
         window->show();
     }
@@ -32,7 +32,7 @@ struct TopButton {
     }
 };
 
-TEST(TopButtons, AlwaysTwentyOneSquare) {
+TEST(TitleBarButtons, AlwaysTwentyOneSquare) {
     TopButton t;
     for (QSize asked : {QSize(1, 1), QSize(100, 40), QSize(0, 0), QSize(21, 21)}) {
         t.b->resize(asked);
@@ -42,7 +42,7 @@ TEST(TopButtons, AlwaysTwentyOneSquare) {
     EXPECT_EQ(t.b->size(), QSize(21, 21));
 }
 
-TEST(TopButtons, ValueChoosesTheSheetAndOthersKeepIt) {
+TEST(TitleBarButtons, ValueChoosesTheSheetAndOthersKeepIt) {
     const struct {
         std::vector<int> values;
         int sheet;
@@ -51,11 +51,11 @@ TEST(TopButtons, ValueChoosesTheSheetAndOthersKeepIt) {
         TopButton t;
         for (int v : c.values) t.b->setValue(v);
         EXPECT_TRUE(t.shows(c.sheet, 0)) << "last value " << c.values.back();
-        EXPECT_EQ(t.b->Value(), c.values.back());
+        EXPECT_EQ(t.b->value(), c.values.back());
     }
 }
 
-TEST(TopButtons, EnabledShowsNormalOrWashedOut) {
+TEST(TitleBarButtons, EnabledShowsNormalOrWashedOut) {
     TopButton t;
     t.b->setValue(1);
     t.b->setEnabled(false);
@@ -66,13 +66,13 @@ TEST(TopButtons, EnabledShowsNormalOrWashedOut) {
     EXPECT_TRUE(t.shows(3, 0));
 }
 
-TEST(TopButtons, DisabledMaximiseRaisesOnlyTheFirstMouseOut) {
+TEST(TitleBarButtons, DisabledMaximiseRaisesOnlyTheFirstMouseOut) {
     TopButton t;
     t.b->setValue(1);
     t.b->setEnabled(false);
-    QSignalSpy click(t.b, &xptopbuttons::Click), down(t.b, &xptopbuttons::MouseDown),
-        up(t.b, &xptopbuttons::MouseUp), move(t.b, &xptopbuttons::MouseMove),
-        out(t.b, &xptopbuttons::MouseOut);
+    QSignalSpy click(t.b, &TitleBarButtons::Click), down(t.b, &TitleBarButtons::MouseDown),
+        up(t.b, &TitleBarButtons::MouseUp), move(t.b, &TitleBarButtons::MouseMove),
+        out(t.b, &TitleBarButtons::MouseOut);
     t.window->show();
     QTest::mouseClick(t.b, Qt::LeftButton, {}, {10, 10});
     sendMouse(t.b, QEvent::MouseMove, {8, 8}, Qt::NoButton, Qt::NoButton);
@@ -83,11 +83,11 @@ TEST(TopButtons, DisabledMaximiseRaisesOnlyTheFirstMouseOut) {
     EXPECT_TRUE(t.shows(1, 3));
 }
 
-TEST(TopButtons, NoMouseOutWhileTheCursorIsOverIt) {
+TEST(TitleBarButtons, NoMouseOutWhileTheCursorIsOverIt) {
     TopButton t(false);
     enterWindow(t.window.get());
     pointTo(t.b, {10, 10});
-    QSignalSpy out(t.b, &xptopbuttons::MouseOut);
+    QSignalSpy out(t.b, &TitleBarButtons::MouseOut);
     EXPECT_EQ(ownTimerEvents(t.b, 60), 0) << "nothing polls";
     EXPECT_EQ(out.count(), 0);
     pointTo(t.b, {10, 22});
@@ -96,30 +96,30 @@ TEST(TopButtons, NoMouseOutWhileTheCursorIsOverIt) {
     EXPECT_EQ(out.count(), 1) << "once";
 }
 
-TEST(TopButtons, CreatedUnderTheCursorReportsOnlyTheLeaving) {
+TEST(TitleBarButtons, CreatedUnderTheCursorReportsOnlyTheLeaving) {
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     window->setGeometry(100, 100, 345, 60);
     window->show();
     enterWindow(window.get());
     pointTo(window.get(), {274, 15});
-    auto* b = new xptopbuttons(window.get());
+    auto* b = new TitleBarButtons(window.get());
     b->move(264, 5);
     b->show();
-    QSignalSpy out(b, &xptopbuttons::MouseOut);
+    QSignalSpy out(b, &TitleBarButtons::MouseOut);
     QTest::qWait(30);
     EXPECT_EQ(out.count(), 0) << "the cursor is over it";
     pointTo(window.get(), {100, 40});
     EXPECT_EQ(out.count(), 1);
 }
 
-TEST(TopButtons, PressHoverAndLeave) {
+TEST(TitleBarButtons, PressHoverAndLeave) {
     TopButton t;
     QTest::qWait(30);  // the creation MouseOut is over
-    QSignalSpy click(t.b, &xptopbuttons::Click), out(t.b, &xptopbuttons::MouseOut),
-        move(t.b, &xptopbuttons::MouseMove);
+    QSignalSpy click(t.b, &TitleBarButtons::Click), out(t.b, &TitleBarButtons::MouseOut),
+        move(t.b, &TitleBarButtons::MouseMove);
     bool pressedAtDown = false, normalAtUp = false;
-    QObject::connect(t.b, &xptopbuttons::MouseDown, [&] { pressedAtDown = t.shows(0, 2); });
-    QObject::connect(t.b, &xptopbuttons::MouseUp, [&] { normalAtUp = t.shows(0, 0); });
+    QObject::connect(t.b, &TitleBarButtons::MouseDown, [&] { pressedAtDown = t.shows(0, 2); });
+    QObject::connect(t.b, &TitleBarButtons::MouseUp, [&] { normalAtUp = t.shows(0, 0); });
 
     enterWindow(t.window.get());
     pointTo(t.b, {10, 10});
@@ -145,18 +145,18 @@ TEST(TopButtons, PressHoverAndLeave) {
     EXPECT_TRUE(t.shows(0, 0));
 }
 
-TEST(TopButtons, StoredProperties) {
+TEST(TitleBarButtons, StoredProperties) {
     TopButton t;
-    t.b->ReadProperties({{QStringLiteral("VALUE"), 2}, {QStringLiteral("enabled"), false}});
-    EXPECT_EQ(t.b->Value(), 2);
+    t.b->loadProperties({{QStringLiteral("VALUE"), 2}, {QStringLiteral("enabled"), false}});
+    EXPECT_EQ(t.b->value(), 2);
     EXPECT_FALSE(t.b->isEnabled());
     t.window->show();
     EXPECT_TRUE(t.shows(2, 3));
-    EXPECT_EQ(t.b->WriteProperties().size(), 2);
-    t.b->InitProperties();
-    EXPECT_EQ(t.b->Value(), 0);
+    EXPECT_EQ(t.b->storedProperties().size(), 2);
+    t.b->loadDefaults();
+    EXPECT_EQ(t.b->value(), 0);
     EXPECT_TRUE(t.b->isEnabled());
-    EXPECT_TRUE(t.b->WriteProperties().isEmpty());
+    EXPECT_TRUE(t.b->storedProperties().isEmpty());
 }
 
 }  // namespace

@@ -20,11 +20,11 @@ class PictureBox;
 // The form creates one frame at 0,0 filling its client area and puts its
 // controls inside it. While the frame sits at 0,0 filling its parent it
 // follows the parent's size by itself; a form may also resize it directly.
-class xp_canvas : public QWidget {
+class SkinFrame : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(QPixmap Icon READ Icon WRITE setIcon)
-    Q_PROPERTY(bool Fixed_Single READ Fixed_Single WRITE setFixed_Single)
+    Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+    Q_PROPERTY(QPixmap Icon READ icon WRITE setIcon)
+    Q_PROPERTY(bool Fixed_Single READ fixedFrame WRITE setFixedFrame)
 public:
     static constexpr QRgb kKeyColour = 0xFFFF00FF;
     static constexpr QRgb kSurfaceColour = 0xFFECE9D8;
@@ -32,25 +32,25 @@ public:
     static constexpr int kBorder = 5;
     static constexpr int kGrip = 9;
 
-    explicit xp_canvas(QWidget* parent = nullptr);
+    explicit SkinFrame(QWidget* parent = nullptr);
 
-    QString Caption() const;
+    QString caption() const;
     void setCaption(const QString& caption);
-    QPixmap Icon() const { return icon_; }
+    QPixmap icon() const { return icon_; }
     void setIcon(const QPixmap& icon);
-    bool Fixed_Single() const { return fixed_; }
-    void setFixed_Single(bool fixed);
+    bool fixedFrame() const { return fixed_; }
+    void setFixedFrame(bool fixed);
     // Active look and a fresh layout; the keyboard focus stays where it is.
-    void SetFocus();
+    void refreshActive();
     // Cuts the key-coloured corner pixels of the title band out of form's
     // window region. Call after a layout, and again after the form resizes.
-    void make_trans(QWidget* form);
+    void cutCorners(QWidget* form);
 
     // Stored properties "Caption", "Icon", "Fixed_Single". Keys match without
     // regard to case; values equal to their defaults are not written.
-    void InitProperties();
-    void ReadProperties(const QVariantMap& bag);
-    QVariantMap WriteProperties() const;
+    void loadDefaults();
+    void loadProperties(const QVariantMap& bag);
+    QVariantMap storedProperties() const;
 
     const QImage& surface() const { return surface_; }
 
@@ -80,9 +80,9 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override;
 
 private:
-    void UserControl_Resize();
-    void UserControl_EnterFocus();
-    void UserControl_GotFocus();
+    void layoutParts();
+    void onFocusEntered();
+    void onGotFocus();
     bool placeBands();
     bool paintSides();
     bool paintTitleBand();
@@ -91,18 +91,18 @@ private:
     void followActivation();
     void requestLayout();
     void requestFollowActivation();
-    void skin_active();
-    void skin_inactive();
-    void drag_resize(QWidget* form, QPoint press, QPoint release, Edge edge);
+    void useActiveLook();
+    void useInactiveLook();
+    void resizeByDrag(QWidget* form, QPoint press, QPoint release, Edge edge);
 
-    void pictop_MouseDown(int Button, int Shift, int X, int Y);
-    void pictop_MouseMove(int Button, int Shift, int X, int Y);
-    void pictop_MouseUp(int Button, int Shift, int X, int Y);
-    void pictop_DblClick();
-    void lblcaption_MouseDown(int Button, int Shift, int X, int Y);
-    void lblcaption_MouseMove(int Button, int Shift, int X, int Y);
-    void lblcaption_MouseUp(int Button, int Shift, int X, int Y);
-    void lblcaption_DblClick();
+    void onBandPress(int button, int shift, int x, int y);
+    void onBandMove(int button, int shift, int x, int y);
+    void onBandRelease(int button, int shift, int x, int y);
+    void onBandDoubleClick();
+    void onCaptionPress(int button, int shift, int x, int y);
+    void onCaptionMove(int button, int shift, int x, int y);
+    void onCaptionRelease(int button, int shift, int x, int y);
+    void onCaptionDoubleClick();
 
     // A border or grip, and the edge it moves.
     struct Zone {
@@ -113,34 +113,34 @@ private:
     QWidget* form() const;
     QWidget* zone(Edge edge) const { return zones_[edges::code(edge)].widget; }
     void buildGrips();
-    void zonePressed(const Zone& zone, int X, int Y);
-    void zoneReleased(const Zone& zone, int X, int Y);
-    void beginMove(QWidget* from, int X, int Y);
-    void followMove(QWidget* from, int X, int Y);
+    void zonePressed(const Zone& zone, int x, int y);
+    void zoneReleased(const Zone& zone, int x, int y);
+    void beginMove(QWidget* from, int x, int y);
+    void followMove(QWidget* from, int x, int y);
     void endMove();
     void toggleMaximised();
     void applyLook(int set);
     void trackParent(QWidget* parent);
     bool dispatchMouse(QObject* watched, QMouseEvent* e);
 
-    PictureBox* pictop;
-    PictureBox* picbottom;
-    PictureBox* picleft;
-    PictureBox* picright;
-    QLabel* lblcaption;
-    QLabel* imgicon;
-    QLabel* lblshadow;
+    PictureBox* titleBand_;
+    PictureBox* bottomBorder_;
+    PictureBox* leftBorder_;
+    PictureBox* rightBorder_;
+    QLabel* caption_;
+    QLabel* iconImage_;
+    QLabel* captionShadow_;
     // Every resize zone, by edge: the side borders, the bottom border and the
     // grips (imgresize<code>).
     std::array<Zone, 8> zones_{};
-    QLabel* Image1;
-    QLabel* imgtop;
-    QLabel* imgtopmax;
-    QLabel* imgleft;
-    QLabel* imgright;
-    QLabel* imgbottom;
+    QLabel* defaultIcon_;
+    QLabel* heldTop_;
+    QLabel* heldTopMax_;
+    QLabel* heldLeft_;
+    QLabel* heldRight_;
+    QLabel* heldBottom_;
     // [0] the active set, [1] the inactive set, in holder order
-    std::array<std::array<QLabel*, 5>, 2> skinSets{};
+    std::array<std::array<QLabel*, 5>, 2> lookSets_{};
 
     // The pictures the holders show now. The look follows the form's
     // activation, read when the queued follow-up runs, so the last change

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "skin/xp_canvas.h"
+#include "skin/skinframe.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -56,149 +56,150 @@ QLabel* captionLabel(QWidget* parent, const char* name, const QRect& geometry, c
 
 }  // namespace
 
-xp_canvas::xp_canvas(QWidget* parent) : QWidget(parent) {
+SkinFrame::SkinFrame(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     resize(410, 332);
 
-    pictop = new PictureBox(this);
-    pictop->setObjectName(QStringLiteral("pictop"));
-    picbottom = new PictureBox(this);
-    picbottom->setObjectName(QStringLiteral("picbottom"));
-    picleft = new PictureBox(this);
-    picleft->setObjectName(QStringLiteral("picleft"));
-    picright = new PictureBox(this);
-    picright->setObjectName(QStringLiteral("picright"));
+    titleBand_ = new PictureBox(this);
+    titleBand_->setObjectName(QStringLiteral("pictop"));
+    bottomBorder_ = new PictureBox(this);
+    bottomBorder_->setObjectName(QStringLiteral("picbottom"));
+    leftBorder_ = new PictureBox(this);
+    leftBorder_->setObjectName(QStringLiteral("picleft"));
+    rightBorder_ = new PictureBox(this);
+    rightBorder_->setObjectName(QStringLiteral("picright"));
 
     // Inside the band, bottom to top: caption, icon, the three top grips.
-    lblcaption = captionLabel(pictop, "lblcaption", {26, 8, 131, 18}, Qt::white);
-    imgicon = new QLabel(pictop);
-    imgicon->setObjectName(QStringLiteral("imgicon"));
-    imgicon->setScaledContents(true);
-    imgicon->setGeometry(6, 8, 16, 16);
+    caption_ = captionLabel(titleBand_, "lblcaption", {26, 8, 131, 18}, Qt::white);
+    iconImage_ = new QLabel(titleBand_);
+    iconImage_->setObjectName(QStringLiteral("imgicon"));
+    iconImage_->setScaledContents(true);
+    iconImage_->setGeometry(6, 8, 16, 16);
     buildGrips();
     // The shadow is painted beneath the caption, or the dark copy would cover
     // the white text it is meant to set off, and it never takes the mouse: a
     // press on the caption text moves the window like a press on the caption.
-    lblshadow =
-        captionLabel(pictop, "lblshadow", {32, 8, 131, 18}, palette().color(QPalette::WindowText));
-    lblshadow->setAttribute(Qt::WA_TransparentForMouseEvents);
-    lblshadow->stackUnder(lblcaption);
+    captionShadow_ = captionLabel(titleBand_, "lblshadow", {32, 8, 131, 18},
+                                  palette().color(QPalette::WindowText));
+    captionShadow_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    captionShadow_->stackUnder(caption_);
 
-    Image1 = hiddenImage(this, QStringLiteral("Image1"), SkinArt::load(QStringLiteral("Image1")));
-    Image1->setGeometry(48, 80, 16, 16);
+    defaultIcon_ =
+        hiddenImage(this, QStringLiteral("Image1"), SkinArt::load(QStringLiteral("Image1")));
+    defaultIcon_->setGeometry(48, 80, 16, 16);
     // A new frame shows the default icon until one is set.
-    icon_ = Image1->pixmap();
-    imgicon->setPixmap(icon_);
-    QLabel** holders[5] = {&imgleft, &imgright, &imgtop, &imgtopmax, &imgbottom};
+    icon_ = defaultIcon_->pixmap();
+    iconImage_->setPixmap(icon_);
+    QLabel** holders[5] = {&heldLeft_, &heldRight_, &heldTop_, &heldTopMax_, &heldBottom_};
     for (int role = 0; role < 5; ++role) {
         const QString name = QLatin1String(kRoles[role]);
         *holders[role] = hiddenImage(this, name, {});
         for (int set = 0; set < 2; ++set) {
             const QString setName = name + QString::number(set + 1);
-            skinSets[set][role] = hiddenImage(this, setName, SkinArt::load(setName));
+            lookSets_[set][role] = hiddenImage(this, setName, SkinArt::load(setName));
         }
     }
 
-    pictop->installEventFilter(this);
-    lblcaption->installEventFilter(this);
+    titleBand_->installEventFilter(this);
+    caption_->installEventFilter(this);
     for (const Zone& z : zones_) z.widget->installEventFilter(this);
 
-    connect(&focusWatch_, &FocusWatch::gotFocus, this, &xp_canvas::UserControl_GotFocus);
-    connect(&focusWatch_, &FocusWatch::entered, this, &xp_canvas::UserControl_EnterFocus);
+    connect(&focusWatch_, &FocusWatch::gotFocus, this, &SkinFrame::onGotFocus);
+    connect(&focusWatch_, &FocusWatch::entered, this, &SkinFrame::onFocusEntered);
     trackParent(parentWidget());
 
-    skin_active();
-    UserControl_Resize();
+    useActiveLook();
+    layoutParts();
     constructing_ = false;
 }
 
 // The grips lie in the bands, bottom to top in this order; the borders are
 // zones of their own.
-void xp_canvas::buildGrips() {
+void SkinFrame::buildGrips() {
     const struct {
         Edge edge;
         QWidget* holder;
         QRect geometry;
-    } grips[5] = {{Edge::TopRight, pictop, {400, 0, 9, 9}},
-                  {Edge::TopLeft, pictop, {0, 0, 9, 9}},
-                  {Edge::Top, pictop, {8, 0, 393, 9}},
-                  {Edge::BottomLeft, picbottom, {0, 0, 9, 9}},
-                  {Edge::BottomRight, picbottom, {400, 0, 9, 9}}};
+    } grips[5] = {{Edge::TopRight, titleBand_, {400, 0, 9, 9}},
+                  {Edge::TopLeft, titleBand_, {0, 0, 9, 9}},
+                  {Edge::Top, titleBand_, {8, 0, 393, 9}},
+                  {Edge::BottomLeft, bottomBorder_, {0, 0, 9, 9}},
+                  {Edge::BottomRight, bottomBorder_, {400, 0, 9, 9}}};
     for (const auto& g : grips) {
         auto* grip = new QWidget(g.holder);
         grip->setObjectName(QStringLiteral("imgresize%1").arg(edges::code(g.edge)));
         grip->setGeometry(g.geometry);
         zones_[edges::code(g.edge)] = {grip, g.edge};
     }
-    for (const Zone& border :
-         {Zone{picleft, Edge::Left}, Zone{picright, Edge::Right}, Zone{picbottom, Edge::Bottom}})
+    for (const Zone& border : {Zone{leftBorder_, Edge::Left}, Zone{rightBorder_, Edge::Right},
+                               Zone{bottomBorder_, Edge::Bottom}})
         zones_[edges::code(border.edge)] = border;
 }
 
-QWidget* xp_canvas::form() const {
+QWidget* SkinFrame::form() const {
     return parentWidget() ? window() : nullptr;
 }
 
-QString xp_canvas::Caption() const {
-    return lblcaption->text();
+QString SkinFrame::caption() const {
+    return caption_->text();
 }
 
-void xp_canvas::setCaption(const QString& caption) {
-    lblcaption->setText(caption);
-    lblshadow->setText(caption);
+void SkinFrame::setCaption(const QString& caption) {
+    caption_->setText(caption);
+    captionShadow_->setText(caption);
     // The form's own title is what the task bar and window lists show.
     if (QWidget* f = form()) f->setWindowTitle(caption);
-    UserControl_Resize();
+    layoutParts();
     emit PropertyChanged(QStringLiteral("Caption"));
 }
 
-void xp_canvas::setIcon(const QPixmap& icon) {
+void SkinFrame::setIcon(const QPixmap& icon) {
     icon_ = icon;
-    imgicon->setPixmap(icon);
+    iconImage_->setPixmap(icon);
     emit PropertyChanged(QStringLiteral("Icon"));
 }
 
-void xp_canvas::setFixed_Single(bool fixed) {
+void SkinFrame::setFixedFrame(bool fixed) {
     fixed_ = fixed;
-    UserControl_Resize();
+    layoutParts();
 }
 
-void xp_canvas::SetFocus() {
-    skin_active();
-    UserControl_Resize();
+void SkinFrame::refreshActive() {
+    useActiveLook();
+    layoutParts();
 }
 
-void xp_canvas::InitProperties() {
-    ReadProperties({});
+void SkinFrame::loadDefaults() {
+    loadProperties({});
 }
 
-void xp_canvas::ReadProperties(const QVariantMap& bag) {
+void SkinFrame::loadProperties(const QVariantMap& bag) {
     setCaption(PropertyBag::read(bag, QStringLiteral("Caption"), objectName()).toString());
     const QVariant icon = PropertyBag::read(bag, QStringLiteral("Icon"), {});
     setIcon(icon.canConvert<QPixmap>() && !icon.value<QPixmap>().isNull() ? icon.value<QPixmap>()
-                                                                          : Image1->pixmap());
-    setFixed_Single(PropertyBag::read(bag, QStringLiteral("Fixed_Single"), false).toBool());
+                                                                          : defaultIcon_->pixmap());
+    setFixedFrame(PropertyBag::read(bag, QStringLiteral("Fixed_Single"), false).toBool());
 }
 
-QVariantMap xp_canvas::WriteProperties() const {
+QVariantMap SkinFrame::storedProperties() const {
     QVariantMap bag;
-    if (Caption() != objectName()) bag.insert(QStringLiteral("Caption"), Caption());
-    if (icon_.cacheKey() != Image1->pixmap().cacheKey())
+    if (caption() != objectName()) bag.insert(QStringLiteral("Caption"), caption());
+    if (icon_.cacheKey() != defaultIcon_->pixmap().cacheKey())
         bag.insert(QStringLiteral("Icon"), QVariant::fromValue(icon_));
     if (fixed_) bag.insert(QStringLiteral("Fixed_Single"), true);
     return bag;
 }
 
-void xp_canvas::make_trans(QWidget* target) {
+void SkinFrame::cutCorners(QWidget* target) {
     if (!target) return;
     // The form's own drawing surface, cleared to its background: the frame
     // covers the form on screen, so the screen image would show the frame.
     QImage formSurface(target->size(), QImage::Format_RGB32);
     formSurface.fill(target->palette().color(target->backgroundRole()));
     if (stateOf(target) == FormState::Normal) {
-        const QPixmap picture = imgtop->pixmap();
-        const int T = pictop->height(), B = pictop->width();
+        const QPixmap picture = heldTop_->pixmap();
+        const int T = titleBand_->height(), B = titleBand_->width();
         const int w = picture.width(), h = picture.height();
         QPainter p(&formSurface);
         p.drawPixmap(QRect(0, 0, 5, T), picture, QRect(0, 0, 5, h));
@@ -209,7 +210,7 @@ void xp_canvas::make_trans(QWidget* target) {
 
 // The whole layout, once per change: a layout asked for while this one runs
 // (by a handler of Resize, say) is queued and runs after it, never inside it.
-void xp_canvas::UserControl_Resize() {
+void SkinFrame::layoutParts() {
     if (layingOut_) {
         requestLayout();
         return;
@@ -227,14 +228,14 @@ void xp_canvas::UserControl_Resize() {
     tryStep("side borders", [&] { return paintSides(); });
     tryStep("title band", [&] { return paintTitleBand(); });
     tryStep("bottom border", [&] {
-        const QPixmap bottom = imgbottom->pixmap();
+        const QPixmap bottom = heldBottom_->pixmap();
         if (bottom.isNull()) return false;
-        picbottom->PaintPicture(bottom, picbottom->rect(), bottom.rect());
+        bottomBorder_->PaintPicture(bottom, bottomBorder_->rect(), bottom.rect());
         return true;
     });
     tryStep("labels", [&] {
-        lblcaption->move(26, 6);
-        lblshadow->move(28, 8);
+        caption_->move(26, 6);
+        captionShadow_->move(28, 8);
         return true;
     });
     tryStep("grips", [&] { return placeGrips(); });
@@ -244,68 +245,68 @@ void xp_canvas::UserControl_Resize() {
 }
 
 // Coalesced: however many requests come before it runs, one layout.
-void xp_canvas::requestLayout() {
+void SkinFrame::requestLayout() {
     if (layoutQueued_) return;
     layoutQueued_ = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
             layoutQueued_ = false;
-            UserControl_Resize();
+            layoutParts();
         },
         Qt::QueuedConnection);
 }
 
-bool xp_canvas::placeBands() {
+bool SkinFrame::placeBands() {
     const int W = width(), H = height();
-    pictop->setGeometry(0, 0, W, kBandHeight);
-    picbottom->setGeometry(0, H - kBorder, W, kBorder);
+    titleBand_->setGeometry(0, 0, W, kBandHeight);
+    bottomBorder_->setGeometry(0, H - kBorder, W, kBorder);
     const int sideHeight = qMax(0, H - kBandHeight - kBorder);
-    picleft->setGeometry(0, kBandHeight, kBorder, sideHeight);
-    picright->setGeometry(W - kBorder, kBandHeight, kBorder, sideHeight);
+    leftBorder_->setGeometry(0, kBandHeight, kBorder, sideHeight);
+    rightBorder_->setGeometry(W - kBorder, kBandHeight, kBorder, sideHeight);
     return true;
 }
 
-bool xp_canvas::paintSides() {
-    const QPixmap left = imgleft->pixmap(), right = imgright->pixmap();
+bool SkinFrame::paintSides() {
+    const QPixmap left = heldLeft_->pixmap(), right = heldRight_->pixmap();
     if (left.isNull() || right.isNull()) return false;
-    picleft->PaintPicture(left, picleft->rect(), left.rect());
-    picright->PaintPicture(right, picright->rect(), right.rect());
+    leftBorder_->PaintPicture(left, leftBorder_->rect(), left.rect());
+    rightBorder_->PaintPicture(right, rightBorder_->rect(), right.rect());
     return true;
 }
 
-bool xp_canvas::paintTitleBand() {
+bool SkinFrame::paintTitleBand() {
     QWidget* f = form();
     if (!f) return false;
     const FormState state = stateOf(f);
     if (state == FormState::Minimised) return true;
-    const QPixmap held = (state == FormState::Normal ? imgtop : imgtopmax)->pixmap();
+    const QPixmap held = (state == FormState::Normal ? heldTop_ : heldTopMax_)->pixmap();
     if (held.isNull()) return false;
     // The rounded corners are see-through only where the window region is
     // honoured; everywhere else they show the frame's own colour.
     const QPixmap pic =
         trans_colour::without_key(held, kKeyColour, QColor::fromRgb(kSurfaceColour));
-    const int B = pictop->width(), H = pictop->height(), w = pic.width(), h = pic.height();
+    const int B = titleBand_->width(), H = titleBand_->height(), w = pic.width(), h = pic.height();
     // Only the middle stretches, so the rounded caps keep their shape at any
     // width.
-    pictop->PaintPicture(pic, {0, 0, 5, H}, {0, 0, 5, h});
-    pictop->PaintPicture(pic, {5, 0, B - 10, H}, {5, 0, w - 10, h});
-    pictop->PaintPicture(pic, {B - 5, 0, 5, H}, {w - 5, 0, 5, h});
+    titleBand_->PaintPicture(pic, {0, 0, 5, H}, {0, 0, 5, h});
+    titleBand_->PaintPicture(pic, {5, 0, B - 10, H}, {5, 0, w - 10, h});
+    titleBand_->PaintPicture(pic, {B - 5, 0, 5, H}, {w - 5, 0, 5, h});
     return true;
 }
 
-bool xp_canvas::placeGrips() {
+bool SkinFrame::placeGrips() {
     // The bottom grips sit at the right end of their band even when that
     // pushes them partly below it; only the part inside shows.
-    zone(Edge::BottomRight)->move(picbottom->width() - kGrip, picbottom->height() - kGrip);
-    zone(Edge::Top)->setGeometry(kGrip, 0, pictop->width() - 2 * kGrip, kGrip);
+    zone(Edge::BottomRight)->move(bottomBorder_->width() - kGrip, bottomBorder_->height() - kGrip);
+    zone(Edge::Top)->setGeometry(kGrip, 0, titleBand_->width() - 2 * kGrip, kGrip);
     QWidget* f = form();
     if (!f) return false;
     zone(Edge::TopRight)->move(f->width() - kGrip, 0);
     return true;
 }
 
-bool xp_canvas::setCursors() {
+bool SkinFrame::setCursors() {
     QWidget* f = form();
     if (!f) return false;
     const FormState state = stateOf(f);
@@ -319,45 +320,45 @@ bool xp_canvas::setCursors() {
     return true;
 }
 
-void xp_canvas::applyLook(int set) {
+void SkinFrame::applyLook(int set) {
     look_ = set == 0 ? Look::Active : Look::Inactive;
-    QLabel* holders[5] = {imgleft, imgright, imgtop, imgtopmax, imgbottom};
-    for (int role = 0; role < 5; ++role) holders[role]->setPixmap(skinSets[set][role]->pixmap());
+    QLabel* holders[5] = {heldLeft_, heldRight_, heldTop_, heldTopMax_, heldBottom_};
+    for (int role = 0; role < 5; ++role) holders[role]->setPixmap(lookSets_[set][role]->pixmap());
 }
 
-void xp_canvas::skin_active() {
+void SkinFrame::useActiveLook() {
     applyLook(0);
 }
-void xp_canvas::skin_inactive() {
+void SkinFrame::useInactiveLook() {
     applyLook(1);
 }
 
-void xp_canvas::UserControl_EnterFocus() {
-    skin_active();
-    UserControl_Resize();
+void SkinFrame::onFocusEntered() {
+    useActiveLook();
+    layoutParts();
 }
 
-void xp_canvas::UserControl_GotFocus() {
-    skin_active();
-    UserControl_Resize();
+void SkinFrame::onGotFocus() {
+    useActiveLook();
+    layoutParts();
 }
 
 // The look of the form's activation as it is when this runs, not as the
 // event that asked for it said: of several changes queued meanwhile the last
 // one wins. With no active window at all the form is not the active one:
 // inactive.
-void xp_canvas::followActivation() {
+void SkinFrame::followActivation() {
     QWidget* f = form();
     const Look wanted = f && QApplication::activeWindow() == f ? Look::Active : Look::Inactive;
     if (wanted == look_) return;
     if (wanted == Look::Active)
-        skin_active();
+        useActiveLook();
     else
-        skin_inactive();
-    UserControl_Resize();
+        useInactiveLook();
+    layoutParts();
 }
 
-bool xp_canvas::event(QEvent* e) {
+bool SkinFrame::event(QEvent* e) {
     switch (e->type()) {
         case QEvent::ParentChange:
             trackParent(parentWidget());
@@ -379,11 +380,11 @@ bool xp_canvas::event(QEvent* e) {
 // matches whether its form is the active window, once the showing is over;
 // from then on the activation events keep it right. A hidden frame hears
 // nothing of them.
-void xp_canvas::showEvent(QShowEvent*) {
+void SkinFrame::showEvent(QShowEvent*) {
     requestFollowActivation();
 }
 
-void xp_canvas::requestFollowActivation() {
+void SkinFrame::requestFollowActivation() {
     if (followQueued_) return;
     followQueued_ = true;
     QMetaObject::invokeMethod(
@@ -395,11 +396,11 @@ void xp_canvas::requestFollowActivation() {
         Qt::QueuedConnection);
 }
 
-void xp_canvas::paintEvent(QPaintEvent* e) {
+void SkinFrame::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     p.drawImage(e->rect(), surface_, e->rect());
 }
 
-void xp_canvas::resizeEvent(QResizeEvent*) {
-    if (!constructing_) UserControl_Resize();
+void SkinFrame::resizeEvent(QResizeEvent*) {
+    if (!constructing_) layoutParts();
 }

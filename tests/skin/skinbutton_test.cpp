@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "skin/xpcmdbutton.h"
+#include "skin/skinbutton.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -38,7 +38,7 @@ QPixmap markedSheet() {
 
 struct Button {
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
-    xpcmdbutton* b = new xpcmdbutton(window.get());
+    SkinButton* b = new SkinButton(window.get());
     Button() {
         window->resize(200, 100);
         b->setObjectName(QStringLiteral("cmdSave"));
@@ -51,7 +51,7 @@ struct Button {
     QLabel* lbl() const { return b->findChild<QLabel*>(QStringLiteral("lbl")); }
 };
 
-TEST(CmdButton, NinePiecesOnAn81By25Button) {
+TEST(SkinButton, NinePiecesOnAn81By25Button) {
     Button t;
     const QImage face = t.b->face().toImage();
     ASSERT_EQ(face.size(), QSize(81, 25));
@@ -85,7 +85,7 @@ TEST(CmdButton, NinePiecesOnAn81By25Button) {
     EXPECT_EQ(t.b->grab().toImage().pixel(40, 2), face.pixel(40, 2)) << "the face is what shows";
 }
 
-TEST(CmdButton, StateChoosesTheRestFace) {
+TEST(SkinButton, StateChoosesTheRestFace) {
     const struct {
         std::vector<int> states;
         int face;
@@ -94,16 +94,16 @@ TEST(CmdButton, StateChoosesTheRestFace) {
         Button t;
         for (int s : c.states) t.b->setState(s);
         EXPECT_EQ(t.face(), c.face) << "last state " << c.states.back();
-        EXPECT_EQ(t.b->State(), c.states.back());
+        EXPECT_EQ(t.b->state(), c.states.back());
     }
-    const QMetaObject& meta = xpcmdbutton::staticMetaObject;
+    const QMetaObject& meta = SkinButton::staticMetaObject;
     const int info = meta.indexOfClassInfo("State");
     ASSERT_GE(info, 0);
     EXPECT_STREQ(meta.classInfo(info).value(),
                  "Returns/sets the state of the command button when mouse_out.");
 }
 
-TEST(CmdButton, EnabledColoursTheCaptionAndShowsTheDisabledFace) {
+TEST(SkinButton, EnabledColoursTheCaptionAndShowsTheDisabledFace) {
     Button t;
     t.b->setState(1);
     const auto ink = [&] {
@@ -121,12 +121,12 @@ TEST(CmdButton, EnabledColoursTheCaptionAndShowsTheDisabledFace) {
     EXPECT_EQ(ink(), QColor(0, 0, 0));
 }
 
-TEST(CmdButton, FacesFollowTheMouse) {
+TEST(SkinButton, FacesFollowTheMouse) {
     Button t;
-    QSignalSpy moved(t.b, &xpcmdbutton::MouseMove), out(t.b, &xpcmdbutton::MouseOut);
+    QSignalSpy moved(t.b, &SkinButton::MouseMove), out(t.b, &SkinButton::MouseOut);
     int faceAtDown = -1, faceAtUp = -1;
-    QObject::connect(t.b, &xpcmdbutton::MouseDown, [&] { faceAtDown = t.face(); });
-    QObject::connect(t.b, &xpcmdbutton::MouseUp, [&] { faceAtUp = t.face(); });
+    QObject::connect(t.b, &SkinButton::MouseDown, [&] { faceAtDown = t.face(); });
+    QObject::connect(t.b, &SkinButton::MouseUp, [&] { faceAtUp = t.face(); });
 
     enterWindow(t.window.get());
     pointTo(t.b, {60, 5});
@@ -164,9 +164,9 @@ TEST(CmdButton, FacesFollowTheMouse) {
     EXPECT_EQ(out.count(), 1) << "once";
 }
 
-TEST(CmdButton, LeavingWithoutAMoveOverItRaisesNothing) {
+TEST(SkinButton, LeavingWithoutAMoveOverItRaisesNothing) {
     Button t;
-    QSignalSpy out(t.b, &xpcmdbutton::MouseOut);
+    QSignalSpy out(t.b, &SkinButton::MouseOut);
     enterWindow(t.window.get());
     pointTo(t.b, {10, 10});  // a move over it
     pointTo(t.b, {10, 40});
@@ -177,10 +177,10 @@ TEST(CmdButton, LeavingWithoutAMoveOverItRaisesNothing) {
     EXPECT_EQ(out.count(), 1) << "nothing was watching";
 }
 
-TEST(CmdButton, DraggingOffTheCaptionIsLeaving) {
+TEST(SkinButton, DraggingOffTheCaptionIsLeaving) {
     Button t;
     t.b->setCaption(QStringLiteral("Save"));
-    QSignalSpy out(t.b, &xpcmdbutton::MouseOut), moved(t.b, &xpcmdbutton::MouseMove);
+    QSignalSpy out(t.b, &SkinButton::MouseOut), moved(t.b, &SkinButton::MouseMove);
     sendMouse(t.lbl(), QEvent::MouseMove, {3, 4}, Qt::NoButton, Qt::NoButton);
     sendMouse(t.lbl(), QEvent::MouseButtonPress, {3, 4}, Qt::LeftButton, Qt::LeftButton);
     sendMouse(t.lbl(), QEvent::MouseMove, {3, 60}, Qt::NoButton, Qt::LeftButton);
@@ -189,17 +189,17 @@ TEST(CmdButton, DraggingOffTheCaptionIsLeaving) {
     EXPECT_EQ(t.face(), 0);
 }
 
-TEST(CmdButton, MovesOverTheCaptionReportTheCaptionsCorner) {
+TEST(SkinButton, MovesOverTheCaptionReportTheCaptionsCorner) {
     Button t;
     t.b->setCaption(QStringLiteral("Save"));
-    QSignalSpy moved(t.b, &xpcmdbutton::MouseMove);
+    QSignalSpy moved(t.b, &SkinButton::MouseMove);
     sendMouse(t.lbl(), QEvent::MouseMove, {3, 4}, Qt::NoButton, Qt::NoButton);
     ASSERT_EQ(moved.count(), 1);
     EXPECT_EQ(moved[0], (QList<QVariant>{0, 0, t.lbl()->x(), t.lbl()->y()}));
     EXPECT_EQ(t.face(), 3);
 }
 
-TEST(CmdButton, OneClickPerClickOrDoubleClick) {
+TEST(SkinButton, OneClickPerClickOrDoubleClick) {
     const struct {
         bool onCaption, doubleClick;
         Qt::MouseButton button;
@@ -212,7 +212,7 @@ TEST(CmdButton, OneClickPerClickOrDoubleClick) {
     for (const auto& c : cases) {
         Button t;
         t.b->setCaption(QStringLiteral("Save"));
-        QSignalSpy clicks(t.b, &xpcmdbutton::Click);
+        QSignalSpy clicks(t.b, &SkinButton::Click);
         QWidget* target = c.onCaption ? static_cast<QWidget*>(t.lbl()) : t.b;
         const QPoint at = c.onCaption ? QPoint(5, 5) : QPoint(4, 4);
         if (c.doubleClick) {
@@ -226,10 +226,10 @@ TEST(CmdButton, OneClickPerClickOrDoubleClick) {
     }
 }
 
-TEST(CmdButton, KeysPassThroughWithoutClicking) {
+TEST(SkinButton, KeysPassThroughWithoutClicking) {
     Button t;
-    QSignalSpy clicks(t.b, &xpcmdbutton::Click), down(t.b, &xpcmdbutton::KeyDown),
-        press(t.b, &xpcmdbutton::KeyPress), up(t.b, &xpcmdbutton::KeyUp);
+    QSignalSpy clicks(t.b, &SkinButton::Click), down(t.b, &SkinButton::KeyDown),
+        press(t.b, &SkinButton::KeyPress), up(t.b, &SkinButton::KeyUp);
     for (auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(t.b, key);
     EXPECT_EQ(clicks.count(), 0);
     ASSERT_EQ(down.count(), 3);
@@ -238,17 +238,17 @@ TEST(CmdButton, KeysPassThroughWithoutClicking) {
     EXPECT_EQ(up.count(), 3);
 }
 
-TEST(CmdButton, AccessKeyClicks) {
+TEST(SkinButton, AccessKeyClicks) {
     Button t;
     t.b->setCaption(QStringLiteral("保存(&S)"));
-    auto* other = new xpcmdbutton(t.window.get());
+    auto* other = new SkinButton(t.window.get());
     other->setGeometry(110, 30, 81, 25);
     other->setCaption(QStringLiteral("删除(&D)"));
     other->setEnabled(false);
     t.window->show();
     t.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(t.window.get()));
-    QSignalSpy clicks(t.b, &xpcmdbutton::Click), otherClicks(other, &xpcmdbutton::Click);
+    QSignalSpy clicks(t.b, &SkinButton::Click), otherClicks(other, &SkinButton::Click);
     QTest::keyClick(t.window.get(), Qt::Key_S, Qt::AltModifier);
     EXPECT_EQ(clicks.count(), 1);
     EXPECT_TRUE(t.b->hasFocus());
@@ -256,7 +256,7 @@ TEST(CmdButton, AccessKeyClicks) {
     EXPECT_EQ(otherClicks.count(), 0) << "a disabled button's access key does nothing";
 }
 
-TEST(CmdButton, CaptionStaysCentred) {
+TEST(SkinButton, CaptionStaysCentred) {
     Button t;
     const auto centred = [&] {
         const QRect r = t.lbl()->geometry();
@@ -277,20 +277,20 @@ TEST(CmdButton, CaptionStaysCentred) {
     EXPECT_TRUE(std::abs(t.lbl()->geometry().center().x() - 60) <= 1);
 }
 
-TEST(CmdButton, StoredPropertiesInTheirOrderAndAnyCase) {
+TEST(SkinButton, StoredPropertiesInTheirOrderAndAnyCase) {
     Button t;
-    t.b->ReadProperties({{QStringLiteral("state"), 1},
+    t.b->loadProperties({{QStringLiteral("state"), 1},
                          {QStringLiteral("ENABLED"), false},
                          {QStringLiteral("Caption"), QStringLiteral("删除问题")}});
-    EXPECT_EQ(t.b->State(), 1);
+    EXPECT_EQ(t.b->state(), 1);
     EXPECT_FALSE(t.b->isEnabled());
-    EXPECT_EQ(t.b->Caption(), QStringLiteral("删除问题"));
+    EXPECT_EQ(t.b->caption(), QStringLiteral("删除问题"));
     EXPECT_EQ(t.face(), 2);
-    t.b->InitProperties();
-    EXPECT_EQ(t.b->Caption(), QStringLiteral("cmdSave")) << "a new button shows its own name";
+    t.b->loadDefaults();
+    EXPECT_EQ(t.b->caption(), QStringLiteral("cmdSave")) << "a new button shows its own name";
     EXPECT_TRUE(t.b->isEnabled());
     EXPECT_EQ(t.b->font(), t.window->font());
-    EXPECT_TRUE(t.b->WriteProperties().isEmpty());
+    EXPECT_TRUE(t.b->storedProperties().isEmpty());
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ const ResizeCase kResizes[] = {
     {7, "imgresize7", {4, 4}, {130, 100, 315, 477}},
 };
 
-TEST(CanvasResize, EveryEdgeCodeOnRelease) {
+TEST(SkinFrameResize, EveryEdgeCodeOnRelease) {
     for (const auto& c : kResizes) {
         SkinForm f;
         QWidget* zone = f.part(QLatin1String(c.zone));
@@ -38,16 +38,16 @@ TEST(CanvasResize, EveryEdgeCodeOnRelease) {
     }
 }
 
-TEST(CanvasResize, SmallWindowEdgeCases) {
+TEST(SkinFrameResize, SmallWindowEdgeCases) {
     const struct {
         const char* zone;
         QPoint delta;
         QRect expected;
     } cases[] = {
-        {"picright", {30, 0}, {50, 50, 130, 120}},   // right edge out, left edge stays
-        {"imgresize7", {10, 10}, {60, 60, 90, 110}}, // corner in by (10, 10)
-        {"picleft", {0, 0}, {50, 50, 100, 120}},     // release where pressed: no change
-        {"picleft", {150, 0}, {50, 50, 100, 120}},   // negative width refused
+        {"picright", {30, 0}, {50, 50, 130, 120}},    // right edge out, left edge stays
+        {"imgresize7", {10, 10}, {60, 60, 90, 110}},  // corner in by (10, 10)
+        {"picleft", {0, 0}, {50, 50, 100, 120}},      // release where pressed: no change
+        {"picleft", {150, 0}, {50, 50, 100, 120}},    // negative width refused
     };
     for (const auto& c : cases) {
         SkinForm f({100, 120}, {50, 50});
@@ -56,19 +56,21 @@ TEST(CanvasResize, SmallWindowEdgeCases) {
     }
 }
 
-TEST(CanvasResize, AnyButtonResizes) {
+TEST(SkinFrameResize, AnyButtonResizes) {
     SkinForm f;
     dragOn(f.part(QStringLiteral("picbottom")), {100, 2}, {0, 20}, Qt::RightButton);
     EXPECT_EQ(f.form->height(), 517);
 }
 
 // A fixed frame and a maximised form: no zone resizes anything.
-TEST(CanvasResize, FixedOrMaximisedIgnoresEveryZone) {
+TEST(SkinFrameResize, FixedOrMaximisedIgnoresEveryZone) {
     for (bool fixed : {true, false}) {
         for (const auto& c : kResizes) {
             SkinForm f;
-            if (fixed) f.canvas->setFixed_Single(true);
-            else f.form->setWindowState(Qt::WindowMaximized);
+            if (fixed)
+                f.frame->setFixedFrame(true);
+            else
+                f.form->setWindowState(Qt::WindowMaximized);
             const QRect before = f.form->geometry();
             dragOn(f.part(QLatin1String(c.zone)), c.pressAt, {30, 20});
             EXPECT_EQ(f.form->geometry(), before) << c.zone << (fixed ? " fixed" : " maximised");
@@ -76,7 +78,7 @@ TEST(CanvasResize, FixedOrMaximisedIgnoresEveryZone) {
     }
 }
 
-TEST(CanvasMove, DraggingTheBandOrCaptionMovesTheForm) {
+TEST(SkinFrameMove, DraggingTheBandOrCaptionMovesTheForm) {
     for (const char* where : {"pictop", "lblcaption"}) {
         for (auto button : {Qt::LeftButton, Qt::RightButton}) {
             SkinForm f;
@@ -88,25 +90,26 @@ TEST(CanvasMove, DraggingTheBandOrCaptionMovesTheForm) {
     }
 }
 
-TEST(CanvasMove, FixedFrameStillMoves) {
+TEST(SkinFrameMove, FixedFrameStillMoves) {
     SkinForm f;
-    f.canvas->setFixed_Single(true);
+    f.frame->setFixedFrame(true);
     f.form->show();
     dragOn(f.part(QStringLiteral("pictop")), {200, 15}, {-20, 5});
     EXPECT_EQ(f.form->pos(), QPoint(80, 85));
 }
 
-TEST(CanvasMove, MaximisedFormDoesNotMove) {
+TEST(SkinFrameMove, MaximisedFormDoesNotMove) {
     SkinForm f;
     f.form->showMaximized();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f.form->geometry() != QRect(100, 80, 345, 497); }, 500));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return f.form->geometry() != QRect(100, 80, 345, 497); }, 500));
     const QRect before = f.form->geometry();
     dragOn(f.part(QStringLiteral("pictop")), {200, 15}, {40, 40});
     EXPECT_EQ(f.form->geometry(), before);
     EXPECT_TRUE(f.form->windowState() & Qt::WindowMaximized);
 }
 
-TEST(CanvasMove, DoubleClickMaximisesAndRestores) {
+TEST(SkinFrameMove, DoubleClickMaximisesAndRestores) {
     for (const char* where : {"pictop", "lblcaption"}) {
         SkinForm f;
         f.form->show();
@@ -121,47 +124,47 @@ TEST(CanvasMove, DoubleClickMaximisesAndRestores) {
     }
 }
 
-TEST(CanvasMove, DoubleClickOnAFixedFrameDoesNothing) {
+TEST(SkinFrameMove, DoubleClickOnAFixedFrameDoesNothing) {
     SkinForm f;
-    f.canvas->setFixed_Single(true);
+    f.frame->setFixedFrame(true);
     f.form->show();
     doubleClick(f.part(QStringLiteral("pictop")), {60, 12});
     EXPECT_EQ(f.form->windowState(), Qt::WindowNoState);
     EXPECT_EQ(f.form->geometry(), QRect(100, 80, 345, 497));
 }
 
-TEST(CanvasEvents, SurfaceEventsReachTheForm) {
+TEST(SkinFrameEvents, SurfaceEventsReachTheForm) {
     SkinForm f;
-    QSignalSpy down(f.canvas, &xp_canvas::MouseDown), up(f.canvas, &xp_canvas::MouseUp),
-        move(f.canvas, &xp_canvas::MouseMove), click(f.canvas, &xp_canvas::Click),
-        dbl(f.canvas, &xp_canvas::DblClick);
-    sendMouse(f.canvas, QEvent::MouseButtonPress, {50, 60}, Qt::RightButton, Qt::RightButton,
+    QSignalSpy down(f.frame, &SkinFrame::MouseDown), up(f.frame, &SkinFrame::MouseUp),
+        move(f.frame, &SkinFrame::MouseMove), click(f.frame, &SkinFrame::Click),
+        dbl(f.frame, &SkinFrame::DblClick);
+    sendMouse(f.frame, QEvent::MouseButtonPress, {50, 60}, Qt::RightButton, Qt::RightButton,
               Qt::ShiftModifier);
-    sendMouse(f.canvas, QEvent::MouseMove, {52, 61}, Qt::NoButton, Qt::RightButton);
-    sendMouse(f.canvas, QEvent::MouseButtonRelease, {52, 61}, Qt::RightButton, Qt::NoButton);
+    sendMouse(f.frame, QEvent::MouseMove, {52, 61}, Qt::NoButton, Qt::RightButton);
+    sendMouse(f.frame, QEvent::MouseButtonRelease, {52, 61}, Qt::RightButton, Qt::NoButton);
     ASSERT_EQ(down.count(), 1);
     EXPECT_EQ(down[0], (QList<QVariant>{2, 1, 50, 60}));
     EXPECT_EQ(move[0], (QList<QVariant>{2, 0, 52, 61}));
     EXPECT_EQ(up[0], (QList<QVariant>{2, 0, 52, 61}));
     EXPECT_EQ(click.count(), 0) << "only the left button clicks";
-    doubleClick(f.canvas, {50, 60});
+    doubleClick(f.frame, {50, 60});
     EXPECT_EQ(click.count(), 1);
     EXPECT_EQ(dbl.count(), 1);
 }
 
-TEST(CanvasEvents, BandPressesAreNotSurfaceEvents) {
+TEST(SkinFrameEvents, BandPressesAreNotSurfaceEvents) {
     SkinForm f;
-    QSignalSpy down(f.canvas, &xp_canvas::MouseDown);
+    QSignalSpy down(f.frame, &SkinFrame::MouseDown);
     for (const char* part : {"pictop", "picleft", "imgresize2"})
         QTest::mouseClick(f.part(QLatin1String(part)), Qt::LeftButton, {}, {2, 2});
     EXPECT_EQ(down.count(), 0);
 }
 
-TEST(CanvasEvents, KeysPassThrough) {
+TEST(SkinFrameEvents, KeysPassThrough) {
     SkinForm f;
-    QSignalSpy down(f.canvas, &xp_canvas::KeyDown), press(f.canvas, &xp_canvas::KeyPress),
-        up(f.canvas, &xp_canvas::KeyUp);
-    QTest::keyClick(f.canvas, 'A', Qt::ShiftModifier);  // Shift down, A, A up, Shift up
+    QSignalSpy down(f.frame, &SkinFrame::KeyDown), press(f.frame, &SkinFrame::KeyPress),
+        up(f.frame, &SkinFrame::KeyUp);
+    QTest::keyClick(f.frame, 'A', Qt::ShiftModifier);  // Shift down, A, A up, Shift up
     ASSERT_EQ(down.count(), 2);
     EXPECT_EQ(down[0][0].toInt(), int(Qt::Key_Shift));
     EXPECT_EQ(down[1], (QList<QVariant>{int(Qt::Key_A), 1}));
