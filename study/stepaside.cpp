@@ -52,9 +52,12 @@ bool StepAside::eventFilter(QObject* o, QEvent* e) {
     return false;
 }
 
+// A minimised window still counts: the display stays aside until it closes.
+// Taking the top layer back meanwhile would race the window's return, and the
+// window manager can stack a display leaving that layer over the window.
 bool StepAside::anotherOpen() const {
     for (const QWidget* w : QApplication::topLevelWidgets())
-        if (counts(w) && w->isVisible() && !w->isMinimized()) return true;
+        if (counts(w) && w->isVisible()) return true;
     return false;
 }
 
@@ -69,7 +72,7 @@ void StepAside::stepAside() {
 void StepAside::recount() {
     recountDue_ = false;
     if (anotherOpen()) {
-        stepAside();  // a window brought back from its minimised state
+        stepAside();  // another window of Study is still open
         return;
     }
     if (!stepped_) return;

@@ -85,9 +85,17 @@ study_menu n
 ed=$(window_named "增加问题") || fail "the editor did not open"
 wait_over_display "$ed" "the editor"
 shot stacking_editor
-# Minimised it hides nothing, so the display is above meanwhile.
+# Minimised it stays open: the display stays aside until it closes, so the
+# editor comes back over it.
 xdotool windowminimize "$ed"
-wait_display_above "the editor was minimised"
+wait_over_display_state_only() {
+  local i
+  for ((i = 0; i < 30; i++)); do
+    [ "$(above_state "$STUDY_WIN")" = 0 ] || fail "the display took the top layer back while the editor was minimised"
+    sleep 0.1
+  done
+}
+wait_over_display_state_only
 xdotool windowactivate "$ed" 2>/dev/null || xdotool windowmap "$ed"
 wait_over_display "$ed" "the editor brought back"
 xdotool windowactivate --sync "$ed" 2>/dev/null || true
