@@ -32,18 +32,18 @@ constexpr bool tableFollowsTheEnum() {
 }
 static_assert(tableFollowsTheEnum(), "one row per edge, in the order of its code");
 
-const EdgeSpec& spec(Edge e) {
+const EdgeSpec& zoneOf(Edge e) {
     return kEdges[edges::code(e)];
 }
 
 }  // namespace
 
 Qt::CursorShape edges::cursor(Edge e) {
-    return spec(e).cursor;
+    return zoneOf(e).cursor;
 }
 
 QRect edges::dragged(const QRect& g, Edge e, QPoint delta) {
-    const EdgeMove& m = spec(e).move;
+    const EdgeMove& m = zoneOf(e).move;
     const int dx = delta.x(), dy = delta.y();
     return {g.x() + m.left * dx, g.y() + m.top * dy, g.width() + m.width * dx,
             g.height() + m.height * dy};
