@@ -6,7 +6,7 @@
 #include "platform/commandline.h"
 #include "platform/datafolder.h"
 #include "platform/qttranslations.h"
-#include "questionbank/addedit.h"
+#include "editor/questioneditor.h"
 
 int main(int argc, char** argv) {
     const auto answered = CommandLine::answerBeforeStart(
@@ -23,10 +23,10 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Manager"));
     QtTranslations::install(&app);
 
-    addedit form(EditorVariant::manager(), DataFolder::path());
-    form.setBeforeFirstWrite(&BankBackup::make);
+    QuestionEditor form(EditorVariant::manager(), DataFolder::path());
+    form.session().setBeforeFirstWrite(&BankBackup::make);
     form.setCloser([] { QCoreApplication::exit(0); });
-    form.Form_Load();
+    form.load();
     form.show();
     return app.exec();
 }

@@ -172,6 +172,12 @@ QVariant RecordSet::field(const QString& name) const {
     return decoded(rows_[pos_][c]);
 }
 
+QVariant RecordSet::fieldAt(int row, const QString& name) const {
+    const int c = column(name);
+    if (c < 0 || row < 0 || row >= int(rows_.size())) return {};
+    return decoded(rows_[row][c]);
+}
+
 void RecordSet::AddNew() {
     buffer_.clear();
     pendingPicture_.reset();

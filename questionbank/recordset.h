@@ -49,6 +49,9 @@ public:
     // A field of the current record by name (any case); null without one.
     QVariant field(const QString& name) const;
     QString text(const QString& name) const { return field(name).toString(); }
+    // A field of the record at `row` by name, without moving the cursor (a
+    // list shows any row without walking the set); null outside the set.
+    QVariant fieldAt(int row, const QString& name) const;
     const QStringList& columns() const { return columns_; }
 
     void AddNew();

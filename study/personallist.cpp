@@ -5,9 +5,9 @@
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
 
+#include "editor/editsession.h"
 #include "platform/folderpath.h"
 #include "platform/logging.h"
-#include "questionbank/addedit.h"
 #include "questionbank/columns.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
@@ -47,8 +47,8 @@ QString quoted(const QString& name) {
 }
 }  // namespace
 
-PersonalList::PersonalList(QString dataFolder, EditorFinder editor)
-    : folder_(std::move(dataFolder)), editor_(std::move(editor)) {}
+PersonalList::PersonalList(QString dataFolder, SessionFinder session)
+    : folder_(std::move(dataFolder)), session_(std::move(session)) {}
 
 QString PersonalList::path() const {
     return FolderPath::join(folder_, Queries::kPersonalFile);
@@ -72,10 +72,10 @@ QVariantMap PersonalList::questionOf(RecordSet& shown) {
 PersonalList::Result PersonalList::add(const QVariantMap& question) {
     const QString english = question.value(kEnglish).toString();
     try {
-        if (addedit* editor = editor_ ? editor_() : nullptr; editor && editor->recordset()) {
-            QStringList columns = editor->recordset()->columns();
-            columns << kPicture;  // the editor adds the column when it stores a picture
-            editor->addFromOutside(fitting(question, columns));
+        if (EditSession* session = session_ ? session_() : nullptr; session && session->records()) {
+            QStringList columns = session->records()->columns();
+            columns << kPicture;  // the session adds the column when it stores a picture
+            session->addFromOutside(fitting(question, columns));
         } else {
             auto db = Database::open(path(), {.exclusive = true, .readOnly = false});
             try {
@@ -125,8 +125,8 @@ PersonalList::Result PersonalList::add(const QVariantMap& question) {
 PersonalList::Result PersonalList::remove(qint64 index, const QString& english) {
     bool removed = false;
     try {
-        if (addedit* editor = editor_ ? editor_() : nullptr; editor && editor->recordset()) {
-            removed = editor->removeFromOutside(index, english);
+        if (EditSession* session = session_ ? session_() : nullptr; session && session->records()) {
+            removed = session->removeFromOutside(index, english);
         } else {
             auto db = Database::open(path(), {.exclusive = true, .readOnly = false});
             try {
@@ -149,7 +149,7 @@ PersonalList::Result PersonalList::remove(qint64 index, const QString& english) 
 
 QByteArray PersonalList::pictureOf(RecordSet& shown, QString* why) const {
     if (!shown.hasCurrent()) return {};
-    if (addedit* editor = editor_ ? editor_() : nullptr; editor && editor->recordset())
-        return editor->pictureOf(shown.field(QStringLiteral("index")).toLongLong(), why);
+    if (EditSession* session = session_ ? session_() : nullptr; session && session->records())
+        return session->pictureOf(shown.field(QStringLiteral("index")).toLongLong(), why);
     return shown.picture(why);
 }

@@ -19,7 +19,7 @@ class QAction;
 class SettingsStore;
 class FeedbackNote;
 class PersonalList;
-class addedit;
+class EditSession;
 
 // Study's main window, the view of the display cycle: one small plain window
 // that shows the cycle's record and reaches every command through a pop-up
@@ -57,9 +57,9 @@ public:
     void setEditorOpener(WindowOpener f) { openEditor_ = std::move(f); }
     // What "end the process at once" does; tests replace it.
     void setTerminator(std::function<void()> f) { terminate_ = std::move(f); }
-    // Finds Study's personal-list editor when it is open: changes to the
-    // personal list then go through it.
-    void setEditorFinder(std::function<addedit*()> f) { editorFinder_ = std::move(f); }
+    // Finds the edit session of Study's personal-list editor when it is
+    // open: changes to the personal list then go through it.
+    void setEditorFinder(std::function<EditSession*()> f) { editorFinder_ = std::move(f); }
 
     // Keys of the display window, beyond the menu.
     void addShownToPersonalList();                                  // J
@@ -130,7 +130,7 @@ private:
     FitOnScreen fitOnScreen_;
     QAction* mnustop_ = nullptr;
     std::unique_ptr<FeedbackNote> note_;
-    std::function<addedit*()> editorFinder_;
+    std::function<EditSession*()> editorFinder_;
     bool changingList_ = false;  // a J or K is in hand (its question may be open)
     WindowOpener openOptions_, openEditor_;
     std::function<void()> terminate_;

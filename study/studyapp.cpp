@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/studyapp.h"
 
+#include "editor/questioneditor.h"
 #include "platform/datafolder.h"
 #include "platform/widgets/windowplacement.h"
-#include "questionbank/addedit.h"
 #include "questionbank/recordset.h"
 #include "study/documentopener.h"
 #include "study/feedbacknote.h"
@@ -17,13 +17,14 @@ StudyApp::StudyApp(SettingsStore& store, QuestionWindow::SpeechMaker speech)
       stepAside_(std::make_unique<StepAside>(*frm_)) {
     frm_->setOptionsOpener([this](QuestionWindow&) { showOptions(); });
     frm_->setEditorOpener([this](QuestionWindow&) { showEditor(); });
-    frm_->setEditorFinder([this]() -> addedit* { return editor(); });
+    frm_->setEditorFinder([this] { return editSession(); });
     DocumentOpener::install(frm_.get());
     // While the editor holds the personal list for itself, no other
-    // connection can read it: the display's pictures of it come through the editor.
+    // connection can read it: the display's pictures of it come through its session.
     frm_->picture()->setReader([this](RecordSet& shown, QString* why) {
         if (!frm_->showingPersonalList()) return shown.picture(why);
-        return PersonalList(DataFolder::path(), [this] { return editor(); }).pictureOf(shown, why);
+        return PersonalList(DataFolder::path(), [this] { return editSession(); })
+            .pictureOf(shown, why);
     });
 }
 
@@ -64,8 +65,8 @@ void StudyApp::showEditor() {
         editor_->activateWindow();
         return;
     }
-    auto* editor = new addedit(EditorVariant::study(), DataFolder::path());
-    if (!editor->Form_Load()) {
+    auto* editor = new QuestionEditor(EditorVariant::study(), DataFolder::path());
+    if (!editor->load()) {
         delete editor;
         return;
     }

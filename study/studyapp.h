@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <memory>
 
-#include "questionbank/addedit.h"
+#include "editor/questioneditor.h"
 #include "study/questionwindow.h"
 
 class OptionsDialog;
@@ -21,7 +21,9 @@ public:
     void start();
     QuestionWindow& main() { return *frm_; }
     // The personal-list editor, when it is open.
-    addedit* editor() const { return editor_; }
+    QuestionEditor* editor() const { return editor_; }
+    // Its edit session, through which the display's keys change the list.
+    EditSession* editSession() const { return editor_ ? &editor_->session() : nullptr; }
     void showEditor();
     // The options dialog: built afresh, run modally (the display keeps
     // ticking in the nested loop), released, then the display reloads.
@@ -37,6 +39,6 @@ private:
     std::unique_ptr<QuestionWindow> frm_;
     // Declared after the display, so it goes first and never outlives it.
     std::unique_ptr<StepAside> stepAside_;
-    QPointer<addedit> editor_;
+    QPointer<QuestionEditor> editor_;
     QPointer<OptionsDialog> options_;
 };

@@ -7,11 +7,11 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QListWidget>
+#include <QListView>
 #include <QProcess>
 #include <QRandomGenerator>
 
-#include "questionbank/addedit.h"
+#include "editor/questioneditor.h"
 #include "questionbank/queries.h"
 #include "tests/support/testenv.h"
 
@@ -44,17 +44,17 @@ TestEnv& env() {
 void BM_ManagerSelect1000Pictures(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
-        auto form = std::make_unique<addedit>(EditorVariant::manager(), env().programDir());
-        form->Form_Load();
+        auto form = std::make_unique<QuestionEditor>(EditorVariant::manager(), env().programDir());
+        form->load();
         form->show();
         QApplication::processEvents();
         auto* combo = form->findChild<QComboBox*>(QStringLiteral("Combo1"));
         combo->setCurrentIndex(1);
         state.ResumeTiming();
-        form->Combo1_Click();
+        form->onCategoryChosen();
         form->repaint();  // the first paint with the filled list
         state.PauseTiming();
-        state.counters["entries"] = form->findChild<QListWidget*>(QStringLiteral("List1"))->count();
+        state.counters["entries"] = form->findChild<QListView*>(QStringLiteral("List1"))->model()->rowCount();
         form.reset();
         state.ResumeTiming();
     }

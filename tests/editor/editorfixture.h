@@ -4,12 +4,12 @@
 #include <SQLiteCpp/Statement.h>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 #include <memory>
 
+#include "editor/questioneditor.h"
 #include "platform/widgets/messagebox.h"
-#include "questionbank/addedit.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
 #include "questionbank/queries.h"
@@ -22,7 +22,7 @@
 struct EditorFixture {
     TestEnv env;
     std::vector<MessageBox::Shown> messages;
-    std::unique_ptr<addedit> form;
+    std::unique_ptr<QuestionEditor> form;
     int closed = 0;
 
     EditorFixture() { MessageBox::setHook([this](const MessageBox::Shown& s) { messages.push_back(s); }); }
@@ -32,9 +32,9 @@ struct EditorFixture {
     }
 
     bool open(const EditorVariant& v) {
-        form = std::make_unique<addedit>(v, env.programDir());
+        form = std::make_unique<QuestionEditor>(v, env.programDir());
         form->setCloser([this] { ++closed; });
-        const bool ok = form->Form_Load();
+        const bool ok = form->load();
         form->show();
         return ok;
     }
@@ -47,7 +47,11 @@ struct EditorFixture {
     }
     QLineEdit* text1() const { return w<QLineEdit>("text1"); }
     QLineEdit* text2() const { return w<QLineEdit>("text2"); }
-    QListWidget* list() const { return w<QListWidget>("List1"); }
+    QListView* list() const { return w<QListView>("List1"); }
+    // The list's entries as its model gives them to the view.
+    int rowCount() const { return list()->model()->rowCount(); }
+    QString entry(int row) const { return list()->model()->index(row, 0).data().toString(); }
+    int currentRow() const { return list()->currentIndex().row(); }
     QString status() const { return w<QLineEdit>("txtGCurent")->text(); }
     bool enabled(const char* name) const { return w(name)->isEnabled(); }
 
@@ -56,7 +60,7 @@ struct EditorFixture {
         QTest::mouseClick(c, Qt::LeftButton, {}, c->rect().center());
     }
     void clickRow(int row) {
-        const QRect r = list()->visualItemRect(list()->item(row));
+        const QRect r = list()->visualRect(list()->model()->index(row, 0));
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, r.center());
     }
     void type(QLineEdit* box, const QString& text) {
@@ -67,7 +71,7 @@ struct EditorFixture {
     }
     QStringList listEntries() const {
         QStringList out;
-        for (int i = 0; i < list()->count(); ++i) out << list()->item(i)->text();
+        for (int i = 0; i < rowCount(); ++i) out << entry(i);
         return out;
     }
     // The rows of a file, read after the form has let it go.

@@ -54,7 +54,7 @@ TEST(ManagerEditor, CategoryLoadsItsRecordsInOrder) {
     ASSERT_TRUE(f.open(manager()));
     f.choose("交通信号");
     EXPECT_EQ(f.listEntries(), QStringList({"信号a", "信号b"}));
-    EXPECT_EQ(f.list()->currentRow(), 0);
+    EXPECT_EQ(f.currentRow(), 0);
     EXPECT_EQ(f.text1()->text(), "信号a");
     EXPECT_EQ(f.status(), "第 1 行，总数： 2");
     EXPECT_TRUE(f.enabled("cmdSave"));
@@ -70,8 +70,8 @@ TEST(ManagerEditor, EmptyCategoryRightAfterStartUpLeavesSavingImpossible) {
     ManagerFixture f;
     ASSERT_TRUE(f.open(manager()));
     f.choose("事故自救");
-    EXPECT_EQ(f.list()->count(), 0);
-    EXPECT_TRUE(f.form->AddMode());
+    EXPECT_EQ(f.rowCount(), 0);
+    EXPECT_TRUE(f.form->adding());
     EXPECT_FALSE(f.enabled("cmdSave"));
     EXPECT_FALSE(f.enabled("CmdAdd"));
 }
@@ -98,7 +98,7 @@ TEST(ManagerEditor, SwitchingCategoryWhileAddingDropsTheNewQuestion) {
     f.type(f.text2(), "答");
     f.choose("文明驾驶");
     EXPECT_EQ(f.text1()->text(), "文明");
-    EXPECT_FALSE(f.form->AddMode());
+    EXPECT_FALSE(f.form->adding());
     EXPECT_TRUE(f.messages.empty());
     EXPECT_TRUE(f.rows("reg.ocx", "select English from Word where English='未保存'").isEmpty());
 }
@@ -110,13 +110,13 @@ TEST(ManagerEditor, DeletingOneOfTwoLeavesTheOtherShown) {
     f.click("cmdDelete");
     EXPECT_EQ(f.listEntries(), QStringList({"两条之二"}));
     EXPECT_EQ(f.text1()->text(), "两条之二");
-    EXPECT_EQ(f.list()->currentRow(), 0);
-    EXPECT_FALSE(f.form->AddMode());
+    EXPECT_EQ(f.currentRow(), 0);
+    EXPECT_FALSE(f.form->adding());
     EXPECT_TRUE(f.enabled("cmdSave"));
     EXPECT_TRUE(f.enabled("cmdGFirst"));
     EXPECT_FALSE(f.enabled("cmdDelete"));
     f.click("cmdDelete");  // disabled: nothing happens
-    EXPECT_EQ(f.list()->count(), 1);
+    EXPECT_EQ(f.rowCount(), 1);
 }
 
 TEST(ManagerEditor, WrongPasswordOrMissingBankLooksEmptyAfterAMessage) {
@@ -126,7 +126,7 @@ TEST(ManagerEditor, WrongPasswordOrMissingBankLooksEmptyAfterAMessage) {
     f.choose("交通信号");
     ASSERT_EQ(f.messages.size(), 1u);
     EXPECT_TRUE(f.messages[0].text.contains("reg.ocx"));
-    EXPECT_EQ(f.list()->count(), 0);
+    EXPECT_EQ(f.rowCount(), 0);
     EXPECT_FALSE(f.enabled("cmdSave"));
     EXPECT_FALSE(QFile::exists(f.env.file("reg.ocx")));
 }
@@ -145,7 +145,7 @@ TEST(ManagerEditor, ExitEndsTheProgram) {
 TEST(ManagerBackup, TakenBeforeTheFirstWriteOnly) {
     ManagerFixture f;
     ASSERT_TRUE(f.open(manager()));
-    f.form->setBeforeFirstWrite(&BankBackup::make);
+    f.form->session().setBeforeFirstWrite(&BankBackup::make);
     const QString bak = BankBackup::pathFor(f.env.file("reg.ocx"));
     f.choose("临危处置");
     EXPECT_FALSE(QFile::exists(bak));
@@ -164,7 +164,7 @@ TEST(ManagerBackup, TakenBeforeTheFirstWriteOnly) {
 TEST(ManagerBackup, FailedBackupCancelsTheWriteAndKeepsTheText) {
     ManagerFixture f;
     ASSERT_TRUE(f.open(manager()));
-    f.form->setBeforeFirstWrite([](Database&, QString* e) {
+    f.form->session().setBeforeFirstWrite([](Database&, QString* e) {
         *e = "no room";
         return false;
     });

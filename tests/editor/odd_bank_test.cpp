@@ -38,7 +38,7 @@ TEST(EditorOddFile, ManagerRefusesABankWhoseIndexIsNotTheRowId) {
         ASSERT_EQ(f.messages.size(), 1u) << layout;
         EXPECT_TRUE(f.messages[0].text.contains("reg.ocx")) << f.messages[0].text.toStdString();
         EXPECT_TRUE(f.messages[0].text.contains("index")) << f.messages[0].text.toStdString();
-        EXPECT_EQ(f.list()->count(), 0);
+        EXPECT_EQ(f.rowCount(), 0);
         EXPECT_FALSE(f.enabled("cmdSave"));
         f.type(f.text1(), "信号b");
         f.type(f.text2(), "changed");

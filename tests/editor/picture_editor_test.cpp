@@ -14,9 +14,9 @@
 #include <QUrl>
 
 #include "manager/bankbackup.h"
-#include "questionbank/footedlist.h"
+#include "editor/footedlist.h"
 #include "questionbank/picturedecoder.h"
-#include "questionbank/picturepanel.h"
+#include "editor/picturepanel.h"
 #include "tests/editor/editorfixture.h"
 #include "tests/support/picturebytes.h"
 
@@ -130,7 +130,7 @@ TEST(EditorPicture, ManagerSetsAPictureFromTheFileDialogAndSavesItWithTheRecord)
     f.type(f.text2(), "新答案");
     f.click("cmdSave");
     EXPECT_TRUE(f.messages.empty());
-    EXPECT_TRUE(f.form->AddMode()) << "ready for the next question, as after every save";
+    EXPECT_TRUE(f.form->adding()) << "ready for the next question, as after every save";
     EXPECT_FALSE(f.panel()->pendingChange().has_value());
     EXPECT_EQ(f.rows("reg.ocx",
                      "select English || '|' || Chinese || '|' || length(picture) from Word "
@@ -209,7 +209,7 @@ TEST(EditorPicture, BackupIsTakenBeforeTheColumnIsAdded) {
                       {{"交通信号", "旧题", "答", {}}}, Queries::kBankPassword,
                       BankSchema::Pictures::WithoutColumn);
     ASSERT_TRUE(f.open(EditorVariant::manager()));
-    f.form->setBeforeFirstWrite(&BankBackup::make);
+    f.form->session().setBeforeFirstWrite(&BankBackup::make);
     const QString bak = BankBackup::pathFor(f.env.file("reg.ocx"));
     f.choose("交通信号");
     EXPECT_TRUE(f.panel()->thumbnail().isNull());

@@ -29,7 +29,7 @@ TEST(EditorShownRecord, SaveAfterPrevOnTheFirstOrNextOnTheLastChangesTheRecordSh
     f.type(f.text2(), "one");
     f.click("cmdSave");
     EXPECT_TRUE(f.messages.empty());
-    EXPECT_TRUE(f.form->AddMode()) << "a save leaves the form ready for the next question";
+    EXPECT_TRUE(f.form->adding()) << "a save leaves the form ready for the next question";
     f.clickRow(0);
     f.click("cmdGLast");
     f.click("cmdNext");
@@ -66,12 +66,12 @@ TEST(EditorShownRecord, DeleteWhileAddingDoesNothing) {
         }
         f.clickRow(1);
         f.click("CmdAdd");
-        ASSERT_TRUE(f.form->AddMode());
+        ASSERT_TRUE(f.form->adding());
         ASSERT_TRUE(f.enabled("cmdDelete"));
         f.click("cmdDelete");
         EXPECT_TRUE(f.messages.empty()) << v->caption.toStdString();
         EXPECT_EQ(f.listEntries(), QStringList({"a", "b", "c"})) << v->caption.toStdString();
-        EXPECT_TRUE(f.form->AddMode());
+        EXPECT_TRUE(f.form->adding());
         EXPECT_EQ(f.rows(v->databaseFile).size(), 3) << v->caption.toStdString();
     }
 }

@@ -35,15 +35,15 @@ TEST(StudyEditor, EmptyListThenFirstSave) {
     EditorFixture f;
     f.env.makePersonalList({});
     ASSERT_TRUE(f.open(study()));
-    EXPECT_TRUE(f.form->AddMode());
-    EXPECT_EQ(f.list()->count(), 0);
+    EXPECT_TRUE(f.form->adding());
+    EXPECT_EQ(f.rowCount(), 0);
     f.type(f.text1(), "红灯亮时？");
     f.type(f.text2(), "停车等候");
     f.click("cmdSave");
     EXPECT_TRUE(f.messages.empty());
     EXPECT_EQ(f.text1()->text(), "");
     EXPECT_EQ(f.text2()->text(), "");
-    EXPECT_TRUE(f.form->AddMode());
+    EXPECT_TRUE(f.form->adding());
     EXPECT_EQ(f.listEntries(), QStringList({"红灯亮时？"}));
     EXPECT_EQ(f.status(), "第 1 行，总数： 1");
     EXPECT_TRUE(f.text1()->hasFocus() || !f.form->isActiveWindow());
@@ -61,11 +61,11 @@ TEST(StudyEditor, OnlySpacesAnswerChangesNothing) {
     f.click("cmdSave");
     EXPECT_TRUE(f.messages.empty());
     EXPECT_EQ(f.text1()->text(), "新问题");
-    EXPECT_EQ(f.list()->count(), 1);
+    EXPECT_EQ(f.rowCount(), 1);
     // A tab is no space: that answer is saved.
     f.type(f.text2(), "\t");
     f.click("cmdSave");
-    EXPECT_EQ(f.list()->count(), 2);
+    EXPECT_EQ(f.rowCount(), 2);
     f.form.reset();
     EXPECT_NE(readFile(f.env.file("word.ocx")), before);
 }
@@ -93,10 +93,10 @@ TEST(StudyEditor, DuplicateKeepsTheTypedText) {
     EXPECT_EQ(f.messages[0].icon, MessageBox::Icon::Critical);
     EXPECT_EQ(f.text1()->text(), "已有");
     EXPECT_EQ(f.text2()->text(), "另一个答案");
-    EXPECT_TRUE(f.form->AddMode());
+    EXPECT_TRUE(f.form->adding());
     f.type(f.text1(), "已有2");
     f.click("cmdSave");
-    EXPECT_EQ(f.list()->count(), 2);
+    EXPECT_EQ(f.rowCount(), 2);
 }
 
 TEST(StudyEditor, ChangeInPlaceAndAppendAtTheEnd) {
@@ -110,8 +110,8 @@ TEST(StudyEditor, ChangeInPlaceAndAppendAtTheEnd) {
     f.type(f.text2(), "two");
     f.click("cmdSave");
     EXPECT_EQ(f.listEntries(), QStringList({"a", "b", "c"}));
-    EXPECT_EQ(f.list()->currentRow(), 0);
-    EXPECT_TRUE(f.form->AddMode());
+    EXPECT_EQ(f.currentRow(), 0);
+    EXPECT_TRUE(f.form->adding());
     f.type(f.text1(), "0 sorts first");
     f.type(f.text2(), "x");
     f.click("cmdSave");
@@ -148,13 +148,13 @@ TEST(StudyEditor, DeletingTheOnlyRecordLeavesTheFormAdding) {
     f.env.makePersonalList({{"", "only", "1"}});
     ASSERT_TRUE(f.open(study()));
     f.click("cmdDelete");
-    EXPECT_TRUE(f.form->AddMode());
-    EXPECT_EQ(f.list()->count(), 0);
+    EXPECT_TRUE(f.form->adding());
+    EXPECT_EQ(f.rowCount(), 0);
     EXPECT_EQ(f.text1()->text(), "");
     EXPECT_EQ(f.text2()->text(), "");
     for (const char* b : {"cmdGFirst", "cmdPrev", "cmdNext", "cmdGLast", "cmdGAdd", "CmdAdd", "cmdDelete"})
         EXPECT_FALSE(f.enabled(b)) << b;
-    f.form->cmdDelete_Click();
+    f.form->onDelete();
     ASSERT_EQ(f.messages.size(), 1u);
     EXPECT_EQ(f.messages[0].text, "没有题目 !");
     EXPECT_TRUE(f.rows("word.ocx").isEmpty());
@@ -169,7 +169,7 @@ TEST(StudyEditor, NextOnTheLastThenPrevious) {
     f.click("cmdNext");
     EXPECT_EQ(f.text1()->text(), "b");
     EXPECT_EQ(f.status(), "第 2 行，总数： 2");
-    EXPECT_EQ(f.list()->currentRow(), 1);
+    EXPECT_EQ(f.currentRow(), 1);
     f.click("cmdPrev");
     EXPECT_EQ(f.text1()->text(), "b");
     EXPECT_EQ(f.text2()->text(), "2");

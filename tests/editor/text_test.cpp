@@ -80,8 +80,8 @@ TEST_P(EditorText, SavedListedAndShownVerbatim) {
     // A fresh form shows each record as it was typed.
     ASSERT_TRUE(f.open(v.variant()));
     if (bank) chooseCategory();
-    ASSERT_EQ(f.list()->count(), int(texts().size()) + (bank ? 1 : 0));
-    for (int row = 0; row < f.list()->count(); ++row) {
+    ASSERT_EQ(f.rowCount(), int(texts().size()) + (bank ? 1 : 0));
+    for (int row = 0; row < f.rowCount(); ++row) {
         f.clickRow(row);
         const QString q = f.text1()->text();
         bool found = false;
@@ -89,7 +89,7 @@ TEST_P(EditorText, SavedListedAndShownVerbatim) {
             if (t.question == q) {
                 found = true;
                 EXPECT_EQ(f.text2()->text(), t.answer) << t.name;
-                EXPECT_EQ(f.list()->item(row)->text(), t.question) << t.name;
+                EXPECT_EQ(f.entry(row), t.question) << t.name;
             }
         if (bank && q == seed) continue;
         EXPECT_TRUE(found) << "row " << row << " shows a question never typed: " << q.left(80).toStdString();

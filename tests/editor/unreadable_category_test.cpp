@@ -8,7 +8,7 @@
 #include <QFile>
 
 #include "questionbank/categories.h"
-#include "questionbank/picturepanel.h"
+#include "editor/picturepanel.h"
 #include "tests/editor/editorfixture.h"
 
 // Manager over a bank where one category cannot be read (a damaged page of
@@ -86,24 +86,24 @@ TEST(EditorUnreadableCategory, ShowsAnEmptyListAndSaysSo) {
     DamagedBank f;
     ASSERT_TRUE(f.open(EditorVariant::manager()));
     f.choose(f.good);
-    ASSERT_EQ(f.list()->count(), 3);
+    ASSERT_EQ(f.rowCount(), 3);
     ASSERT_TRUE(f.messages.empty());
     f.choose(f.damaged);
     ASSERT_EQ(f.messages.size(), 1u);
     EXPECT_EQ(f.messages[0].icon, MessageBox::Icon::Critical);
     EXPECT_TRUE(f.messages[0].text.contains(f.damaged)) << f.messages[0].text.toStdString();
     EXPECT_TRUE(f.messages[0].text.contains("无法读取")) << f.messages[0].text.toStdString();
-    EXPECT_EQ(f.list()->count(), 0) << "no question of the category chosen before";
+    EXPECT_EQ(f.rowCount(), 0) << "no question of the category chosen before";
     EXPECT_EQ(f.text1()->text(), "");
     EXPECT_EQ(f.text2()->text(), "");
     EXPECT_EQ(f.status(), "");
-    EXPECT_EQ(f.form->recordset(), nullptr);
+    EXPECT_EQ(f.form->session().records(), nullptr);
     for (const char* name : {"cmdSave", "cmdDelete", "CmdAdd", "cmdGAdd", "cmdNext", "cmdPicture"})
         EXPECT_FALSE(f.enabled(name)) << name;
     EXPECT_FALSE(f.w<PicturePanel>("picture")->editable());
     // The other categories still open.
     f.choose(Categories::names().at(6));
-    EXPECT_EQ(f.list()->count(), 3);
+    EXPECT_EQ(f.rowCount(), 3);
     EXPECT_EQ(f.messages.size(), 1u);
     EXPECT_TRUE(f.enabled("cmdSave"));
 }
@@ -115,19 +115,19 @@ TEST(EditorUnreadableCategory, NothingIsWrittenIntoIt) {
     f.choose(f.good);
     f.clickRow(1);
     f.choose(f.damaged);
-    ASSERT_EQ(f.list()->count(), 0);
+    ASSERT_EQ(f.rowCount(), 0);
     // Whatever reaches the form, from its buttons or from code, writes nothing.
     f.type(f.text1(), padded(f.good, 1));
     f.type(f.text2(), "改了");
     f.click("cmdSave");
-    f.form->cmdSave_Click();
-    f.form->cmdDelete_Click();
-    f.form->CmdAdd_Click();
+    f.form->onSave();
+    f.form->onDelete();
+    f.form->onAdd();
     f.type(f.text1(), "新题");
     f.type(f.text2(), "新答");
-    f.form->cmdSave_Click();
-    f.form->cmdNext_Click();
-    f.form->List1_Click();
+    f.form->onSave();
+    f.form->onNext();
+    f.form->onRowChosen();
     EXPECT_EQ(f.messages.size(), 1u);
     f.form.reset();
     EXPECT_EQ(readFile(f.env.file("reg.ocx")), before);

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 
 #include "platform/datafolder.h"
 #include "platform/programfolder.h"
@@ -182,10 +182,10 @@ TEST(InstalledStudy, ShowsAndEditsTheUserCopies) {
     StudyApp app(store, [] { return std::unique_ptr<Speech>(); });
     app.showEditor();
     ASSERT_NE(app.editor(), nullptr);
-    auto* list = app.editor()->findChild<QListWidget*>(QStringLiteral("List1"));
+    auto* list = app.editor()->findChild<QListView*>(QStringLiteral("List1"));
     ASSERT_NE(list, nullptr);
-    ASSERT_GE(list->count(), 1);
-    EXPECT_EQ(list->item(0)->text(), "我的题");
+    ASSERT_GE(list->model()->rowCount(), 1);
+    EXPECT_EQ(list->model()->index(0, 0).data().toString(), "我的题");
     delete app.editor();
     f.frm.reset();
     EXPECT_EQ(entries(f.env.programDir()), before);

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 
-#include "questionbank/addedit.h"
-#include "questionbank/picturepanel.h"
+#include "editor/picturepanel.h"
+#include "editor/questioneditor.h"
 #include "study/questionpicture.h"
 #include "study/studyapp.h"
 #include "tests/study/keysfixture.h"
@@ -40,7 +40,7 @@ TEST(DisplayWithTheEditorOpen, ShowsThePicturesOfThePersonalList) {
     ASSERT_TRUE(f.display().showingPersonalList());
     ASSERT_EQ(f.shown(), "甲");
     f.app->showEditor();
-    addedit* editor = f.app->editor();
+    QuestionEditor* editor = f.app->editor();
     ASSERT_NE(editor, nullptr);
     const QString editing = editor->findChild<QLineEdit*>("text1")->text();
     f.display().cycle().onStepTimer();
@@ -54,13 +54,16 @@ TEST(DisplayWithTheEditorOpen, ShowsThePicturesOfThePersonalList) {
     EXPECT_FALSE(f.display().picture()->shown()) << "丙 has none";
 
     // A picture saved in the editor is the one the display shows next.
-    auto* list = editor->findChild<QListWidget*>("List1");
-    list->setCurrentItem(list->findItems("乙", Qt::MatchExactly).value(0));
+    auto* list = editor->findChild<QListView*>("List1");
+    list->setCurrentIndex(
+        list->model()
+            ->match(list->model()->index(0, 0), Qt::DisplayRole, "乙", 1, Qt::MatchExactly)
+            .value(0));
     ASSERT_EQ(editor->findChild<QLineEdit*>("text1")->text(), "乙");
     QImage tall(30, 50, QImage::Format_RGB32);
     tall.fill(Qt::red);
     ASSERT_TRUE(editor->findChild<PicturePanel*>("picture")->takeImage(tall));
-    editor->cmdSave_Click();
+    editor->onSave();
     f.display().cycle().onStepTimer();  // 甲
     f.display().cycle().onStepTimer();
     ASSERT_EQ(f.shown(), "乙");
@@ -68,7 +71,7 @@ TEST(DisplayWithTheEditorOpen, ShowsThePicturesOfThePersonalList) {
     EXPECT_TRUE(f.messages.empty());
 
     // With the editor closed the file is read directly again.
-    editor->xptopbuttons1_Click();
+    editor->onClose();
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.app->editor() == nullptr; }, 5000));
     f.display().cycle().onStepTimer();
     f.display().cycle().onStepTimer();

@@ -7,10 +7,10 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 
-#include "questionbank/addedit.h"
+#include "editor/questioneditor.h"
 #include "questionbank/recordset.h"
 #include "study/studyapp.h"
 #include "tests/study/keysfixture.h"
@@ -53,22 +53,22 @@ TEST(KeysPersonalList, JGoesThroughTheOpenEditorWhoseListShowsIt) {
         std::make_unique<StudyApp>(*f.store, [] { return std::make_unique<SilentSpeech>(); });
     app->start();
     app->showEditor();
-    addedit* editor = app->editor();
+    QuestionEditor* editor = app->editor();
     ASSERT_NE(editor, nullptr);
-    auto* list = editor->findChild<QListWidget*>("List1");
+    auto* list = editor->findChild<QListView*>("List1")->model();
     auto* status = editor->findChild<QLineEdit*>("txtGCurent");
     QTest::keyClick(&app->main(), Qt::Key_J);
     EXPECT_EQ(app->main().note()->text(), "已加入") << "not refused as a file in use";
-    ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(list->item(1)->text(), "问题1");
-    EXPECT_EQ(status->text(), addedit::StatusLine(1, 2));
+    ASSERT_EQ(list->rowCount(), 2);
+    EXPECT_EQ(list->index(1, 0).data().toString(), "问题1");
+    EXPECT_EQ(status->text(), QuestionEditor::statusLine(1, 2));
     EXPECT_EQ(editor->findChild<QLineEdit*>("text1")->text(), "旧题")
         << "the editor's boxes keep their record";
     QTest::keyClick(&app->main(), Qt::Key_J);
     EXPECT_EQ(app->main().note()->text(), "已在生词本中");
-    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(list->rowCount(), 2);
     // Clicking the new entry shows the new record: the list and the set agree.
-    list->setCurrentRow(1);
+    editor->findChild<QListView*>("List1")->setCurrentIndex(list->index(1, 0));
     EXPECT_EQ(editor->findChild<QLineEdit*>("text2")->text(), "答案1");
     app.reset();
     EXPECT_EQ(f.personalRows(), QStringList({"旧题|答旧题", "问题1|答案1"}));
@@ -84,9 +84,9 @@ TEST(KeysPersonalList, JIntoAnEmptyListThroughTheEditorAnchorsItsList) {
     app->start();
     app->showEditor();
     QTest::keyClick(&app->main(), Qt::Key_J);
-    auto* list = app->editor()->findChild<QListWidget*>("List1");
-    ASSERT_EQ(list->count(), 1);
-    list->setCurrentRow(0);
+    auto* list = app->editor()->findChild<QListView*>("List1");
+    ASSERT_EQ(list->model()->rowCount(), 1);
+    list->setCurrentIndex(list->model()->index(0, 0));
     EXPECT_EQ(app->editor()->findChild<QLineEdit*>("text1")->text(), "问题1");
 }
 
@@ -216,20 +216,20 @@ TEST(KeysPersonalList, KThroughTheOpenEditor) {
         std::make_unique<StudyApp>(*f.store, [] { return std::make_unique<SilentSpeech>(); });
     app->start();
     app->showEditor();
-    auto* list = app->editor()->findChild<QListWidget*>("List1");
-    ASSERT_EQ(list->count(), 2);
+    auto* list = app->editor()->findChild<QListView*>("List1")->model();
+    ASSERT_EQ(list->rowCount(), 2);
     QTest::keyClick(&app->main(), Qt::Key_K);
     EXPECT_EQ(app->main().note()->text(), "已从生词本删除");
-    ASSERT_EQ(list->count(), 1);
-    EXPECT_EQ(list->item(0)->text(), "乙");
+    ASSERT_EQ(list->rowCount(), 1);
+    EXPECT_EQ(list->index(0, 0).data().toString(), "乙");
     EXPECT_EQ(app->editor()->findChild<QLineEdit*>("text1")->text(), "乙")
         << "the editor shows a record still there";
     EXPECT_EQ(app->editor()->findChild<QLineEdit*>("txtGCurent")->text(),
-              addedit::StatusLine(1, 1));
+              QuestionEditor::statusLine(1, 1));
     EXPECT_EQ(app->main().LB()->text().left(1), "乙");
     // The last one, with the editor holding the file: the empty list's fallback.
     QTest::keyClick(&app->main(), Qt::Key_K);
-    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(list->rowCount(), 0);
     EXPECT_EQ(f.messagesContaining("Error:New Words book is empty."), 1);
     app.reset();
     EXPECT_TRUE(f.personalRows().isEmpty());

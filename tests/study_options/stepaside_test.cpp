@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "platform/settingsstore.h"
+#include "editor/questioneditor.h"
 #include "platform/widgets/messagebox.h"
-#include "questionbank/addedit.h"
 #include "study/feedbacknote.h"
 #include "study/studyapp.h"
 #include "tests/support/testenv.h"

@@ -99,7 +99,7 @@ TEST_F(Placement, EditorOpensBesideTheMainWindow) {
     const QRect screen = available();
     main().move(screen.center() - main().rect().center());
     main().findChild<QAction*>(QStringLiteral("managewords"))->trigger();
-    addedit* editor = app_->editor();
+    QuestionEditor* editor = app_->editor();
     ASSERT_NE(editor, nullptr);
     ASSERT_TRUE(editor->isVisible());
     const QRect r = editor->frameGeometry();

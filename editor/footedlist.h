@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-#include <QListWidget>
+#include <QListView>
 
 // A list box that lends the foot of its frame to another widget (the
 // personal-list editor's picture): while the foot shows, the entries give
 // way to it and scroll above it; the box keeps its place and size.
-class FootedList : public QListWidget {
+class FootedList : public QListView {
     Q_OBJECT
 public:
     explicit FootedList(QWidget* parent = nullptr);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "questionbank/navpictures.h"
+#include "editor/navpictures.h"
 
 #include <QPainter>
 #include <QPolygon>

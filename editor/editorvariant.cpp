@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "questionbank/editorvariant.h"
+#include "editor/editorvariant.h"
 
 #include "questionbank/queries.h"
 

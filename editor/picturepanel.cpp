@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "questionbank/picturepanel.h"
+#include "editor/picturepanel.h"
 
 #include <QBuffer>
 #include <QClipboard>

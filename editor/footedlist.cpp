@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "questionbank/footedlist.h"
+#include "editor/footedlist.h"
 
 #include <QEvent>
 
-FootedList::FootedList(QWidget* parent) : QListWidget(parent) {
+FootedList::FootedList(QWidget* parent) : QListView(parent) {
     // The scroll bars appear and go as entries come: the foot follows the
     // viewport, not the box.
     viewport()->installEventFilter(this);
@@ -22,7 +22,7 @@ void FootedList::showFoot(bool on) {
     setViewportMargins(0, 0, 0, on ? height_ : 0);
     placeFoot();
     foot_->setVisible(on);
-    if (on && currentItem()) scrollToItem(currentItem());
+    if (on && currentIndex().isValid()) scrollTo(currentIndex());
 }
 
 void FootedList::placeFoot() {
@@ -34,5 +34,5 @@ void FootedList::placeFoot() {
 bool FootedList::eventFilter(QObject* watched, QEvent* e) {
     if (watched == viewport() && (e->type() == QEvent::Resize || e->type() == QEvent::Move))
         placeFoot();
-    return QListWidget::eventFilter(watched, e);
+    return QListView::eventFilter(watched, e);
 }
