@@ -6,6 +6,34 @@
 
 #include "skin/eventargs.h"
 
+void ClickControl::onPress(int button, int shift, int x, int y) {
+    if (lookFirst_) showLook(Look::Pressed);
+    emit MouseDown(button, shift, x, y);
+    if (!lookFirst_) showLook(Look::Pressed);
+}
+
+void ClickControl::onMove(int button, int shift, int x, int y) {
+    if (!over(x, y)) return;
+    watchLeaving();
+    emit MouseMove(button, shift, x, y);
+    showLook(button == 1 ? Look::Pressed : Look::Hover);
+}
+
+void ClickControl::onRelease(int button, int shift, int x, int y) {
+    if (lookFirst_) showLook(Look::Rest);
+    emit MouseUp(button, shift, x, y);
+    if (!lookFirst_) showLook(Look::Rest);
+}
+
+void ClickControl::onClick() {
+    emit Click();
+}
+
+void ClickControl::onPointerOut() {
+    emit MouseOut();
+    showLook(Look::Rest);
+}
+
 bool ClickControl::over(int x, int y) const {
     return x >= 0 && x <= width() && y >= 0 && y <= height();
 }
@@ -53,8 +81,8 @@ void ClickControl::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void ClickControl::mouseReleaseEvent(QMouseEvent* e) {
-    const bool click = pressedHere_ && e->button() == Qt::LeftButton &&
-                       rect().contains(e->position().toPoint());
+    const bool click =
+        pressedHere_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     pressedHere_ = false;
     onRelease(EventArgs::button(e->button()), EventArgs::shift(e->modifiers()),
               e->position().toPoint().x(), e->position().toPoint().y());
@@ -63,4 +91,6 @@ void ClickControl::mouseReleaseEvent(QMouseEvent* e) {
 
 // Qt delivers the second press of a double click as a press too; forgetting
 // it here keeps a double click to one Click.
-void ClickControl::mouseDoubleClickEvent(QMouseEvent*) { pressedHere_ = false; }
+void ClickControl::mouseDoubleClickEvent(QMouseEvent*) {
+    pressedHere_ = false;
+}

@@ -3,20 +3,35 @@
 #include <QWidget>
 
 // The mouse handling the skinned buttons share: Qt's mouse events turned
-// into button, shift and position handlers, one Click for a left press that
+// into button, shift and position events, one Click for a left press that
 // is released inside the control, and one MouseOut when the pointer leaves
-// after it has moved over the control.
+// after it has moved over the control. Each control only draws its look.
 class ClickControl : public QWidget {
+    Q_OBJECT
 public:
     using QWidget::QWidget;
 
+signals:
+    void Click();
+    void MouseDown(int button, int shift, int x, int y);
+    void MouseMove(int button, int shift, int x, int y);
+    void MouseUp(int button, int shift, int x, int y);
+    void MouseOut();
+
 protected:
-    virtual void onPress(int button, int shift, int x, int y) = 0;
-    virtual void onMove(int button, int shift, int x, int y) = 0;
-    virtual void onRelease(int button, int shift, int x, int y) = 0;
-    virtual void onClick() = 0;
+    enum class Look { Rest, Hover, Pressed };
+    virtual void showLook(Look look) = 0;
+    // Whether a press and a release change the look before the form hears
+    // of them (title bar buttons: a form that closes or hides the window on
+    // the release never leaves a pressed image behind) or after.
+    void setLookFirst(bool on) { lookFirst_ = on; }
+
+    void onPress(int button, int shift, int x, int y);
+    void onMove(int button, int shift, int x, int y);
+    void onRelease(int button, int shift, int x, int y);
+    void onClick();
     // The pointer was seen outside the control while the leaving was watched.
-    virtual void onPointerOut() = 0;
+    void onPointerOut();
 
     // From now on the control waits for the pointer to leave it (a move over
     // the control does this too). The pointer counts as gone when Qt says it
@@ -44,5 +59,6 @@ private:
     void pointerLeft();
 
     bool pressedHere_ = false;
+    bool lookFirst_ = false;
     bool watching_ = false;
 };

@@ -147,27 +147,11 @@ void SkinButton::showEvent(QShowEvent*) {
     showRestFace();
 }
 
-void SkinButton::onPress(int button, int shift, int x, int y) {
-    emit MouseDown(button, shift, x, y);
-    paintFace(Pressed);
+void SkinButton::showLook(Look look) {
+    if (look == Look::Rest) return showRestFace();
+    paintFace(look == Look::Pressed ? Pressed : Hover);
 }
 
-void SkinButton::onMove(int button, int shift, int x, int y) {
-    if (over(x, y)) {
-        watchLeaving();
-        emit MouseMove(button, shift, x, y);
-        paintFace(button == 1 ? Pressed : Hover);
-    }
-}
-
-void SkinButton::onRelease(int button, int shift, int x, int y) {
-    emit MouseUp(button, shift, x, y);
-    showRestFace();
-}
-
-void SkinButton::onClick() {
-    emit Click();
-}
 void SkinButton::onAccessKey() {
     emit Click();
 }
@@ -185,11 +169,6 @@ void SkinButton::onCaptionRelease(int button, int shift, int x, int y) {
 }
 void SkinButton::onCaptionClick() {
     emit Click();
-}
-
-void SkinButton::onPointerOut() {
-    emit MouseOut();
-    showRestFace();
 }
 
 void SkinButton::keyPressEvent(QKeyEvent* e) {

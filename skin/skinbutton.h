@@ -38,21 +38,12 @@ public:
     QVariantMap storedProperties() const;
 
 signals:
-    void Click();
     void KeyDown(int keyCode, int shift);
     void KeyPress(int keyAscii);
     void KeyUp(int keyCode, int shift);
-    void MouseDown(int button, int shift, int x, int y);
-    void MouseMove(int button, int shift, int x, int y);
-    void MouseUp(int button, int shift, int x, int y);
-    void MouseOut();
 
 protected:
-    void onPress(int button, int shift, int x, int y) override;
-    void onMove(int button, int shift, int x, int y) override;
-    void onRelease(int button, int shift, int x, int y) override;
-    void onClick() override;
-    void onPointerOut() override;
+    void showLook(Look look) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void changeEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;

@@ -246,13 +246,19 @@ void SkinFrame::layoutParts() {
 
 // Coalesced: however many requests come before it runs, one layout.
 void SkinFrame::requestLayout() {
-    if (layoutQueued_) return;
-    layoutQueued_ = true;
+    runOnceQueued(layoutQueued_, &SkinFrame::layoutParts);
+}
+
+// Runs `step` once the events in hand are handled; `queued` keeps the
+// requests that come before then to that one run.
+void SkinFrame::runOnceQueued(bool& queued, void (SkinFrame::*step)()) {
+    if (queued) return;
+    queued = true;
     QMetaObject::invokeMethod(
         this,
-        [this] {
-            layoutQueued_ = false;
-            layoutParts();
+        [this, &queued, step] {
+            queued = false;
+            (this->*step)();
         },
         Qt::QueuedConnection);
 }
@@ -385,15 +391,7 @@ void SkinFrame::showEvent(QShowEvent*) {
 }
 
 void SkinFrame::requestFollowActivation() {
-    if (followQueued_) return;
-    followQueued_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            followQueued_ = false;
-            followActivation();
-        },
-        Qt::QueuedConnection);
+    runOnceQueued(followQueued_, &SkinFrame::followActivation);
 }
 
 void SkinFrame::paintEvent(QPaintEvent* e) {

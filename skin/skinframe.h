@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QVariantMap>
+#include <QEvent>
 #include <QWidget>
 #include <array>
 
@@ -91,18 +92,12 @@ private:
     void followActivation();
     void requestLayout();
     void requestFollowActivation();
+    void runOnceQueued(bool& queued, void (SkinFrame::*step)());
     void useActiveLook();
     void useInactiveLook();
     void resizeByDrag(QWidget* form, QPoint press, QPoint release, Edge edge);
 
-    void onBandPress(int button, int shift, int x, int y);
-    void onBandMove(int button, int shift, int x, int y);
-    void onBandRelease(int button, int shift, int x, int y);
-    void onBandDoubleClick();
-    void onCaptionPress(int button, int shift, int x, int y);
-    void onCaptionMove(int button, int shift, int x, int y);
-    void onCaptionRelease(int button, int shift, int x, int y);
-    void onCaptionDoubleClick();
+    void dragByTitle(QWidget* part, QEvent::Type type, int button, QPoint p);
 
     // A border or grip, and the edge it moves.
     struct Zone {

@@ -59,30 +59,25 @@ void SkinFrame::toggleMaximised() {
         f->showNormal();
 }
 
-void SkinFrame::onBandPress(int, int, int x, int y) {
-    beginMove(titleBand_, x, y);
-}
-void SkinFrame::onBandMove(int button, int, int x, int y) {
-    if (button) followMove(titleBand_, x, y);
-}
-void SkinFrame::onBandRelease(int, int, int, int) {
-    endMove();
-}
-void SkinFrame::onBandDoubleClick() {
-    toggleMaximised();
-}
-
-void SkinFrame::onCaptionPress(int, int, int x, int y) {
-    beginMove(caption_, x, y);
-}
-void SkinFrame::onCaptionMove(int button, int, int x, int y) {
-    if (button) followMove(caption_, x, y);
-}
-void SkinFrame::onCaptionRelease(int, int, int, int) {
-    endMove();
-}
-void SkinFrame::onCaptionDoubleClick() {
-    toggleMaximised();
+// The title band and the caption move the form, and a double click on
+// either maximises or restores it.
+void SkinFrame::dragByTitle(QWidget* part, QEvent::Type type, int button, QPoint p) {
+    switch (type) {
+        case QEvent::MouseButtonPress:
+            beginMove(part, p.x(), p.y());
+            break;
+        case QEvent::MouseMove:
+            if (button) followMove(part, p.x(), p.y());
+            break;
+        case QEvent::MouseButtonRelease:
+            endMove();
+            break;
+        case QEvent::MouseButtonDblClick:
+            toggleMaximised();
+            break;
+        default:
+            break;
+    }
 }
 
 void SkinFrame::zonePressed(const Zone& zone, int x, int y) {
@@ -114,22 +109,10 @@ bool SkinFrame::dispatchMouse(QObject* watched, QMouseEvent* e) {
     const QEvent::Type type = e->type();
     const int button = type == QEvent::MouseMove ? EventArgs::buttons(e->buttons())
                                                  : EventArgs::button(e->button());
-    const int shift = EventArgs::shift(e->modifiers());
     const QPoint p = e->position().toPoint();
     const bool down = type == QEvent::MouseButtonPress, up = type == QEvent::MouseButtonRelease;
-    const bool move = type == QEvent::MouseMove, dbl = type == QEvent::MouseButtonDblClick;
-    if (watched == titleBand_) {
-        if (down) onBandPress(button, shift, p.x(), p.y());
-        if (move) onBandMove(button, shift, p.x(), p.y());
-        if (up) onBandRelease(button, shift, p.x(), p.y());
-        if (dbl) onBandDoubleClick();
-        return true;
-    }
-    if (watched == caption_) {
-        if (down) onCaptionPress(button, shift, p.x(), p.y());
-        if (move) onCaptionMove(button, shift, p.x(), p.y());
-        if (up) onCaptionRelease(button, shift, p.x(), p.y());
-        if (dbl) onCaptionDoubleClick();
+    if (watched == titleBand_ || watched == caption_) {
+        dragByTitle(static_cast<QWidget*>(watched), type, button, p);
         return true;
     }
     // Borders and grips size the form on press and release only.

@@ -14,6 +14,7 @@ TitleBarButtons::TitleBarButtons(QWidget* parent) : ClickControl(parent) {
     // size the form asks for may change it.
     setFixedSize(kSide, kSide);
     setMouseTracking(true);
+    setLookFirst(true);
     const char* const sheets[4] = {"topclose", "topmax", "topmin", "toprestore"};
     for (int i = 0; i < 4; ++i) {
         sheets_[i] = new PictureClip(SkinArt::load(QLatin1String(sheets[i])), 4, 1, this);
@@ -74,31 +75,10 @@ void TitleBarButtons::showEvent(QShowEvent*) {
     refresh();
 }
 
-void TitleBarButtons::onPress(int button, int shift, int x, int y) {
-    showCell(Pressed);
-    emit MouseDown(button, shift, x, y);
-}
-
-void TitleBarButtons::onMove(int button, int shift, int x, int y) {
-    if (over(x, y)) {
-        watchLeaving();
-        emit MouseMove(button, shift, x, y);
-        showCell(button == 1 ? Pressed : Hover);
-    }
-}
-
-// The normal image is back before the form hears of the release, so a form
-// that closes or hides the window on it never leaves a pressed image behind.
-void TitleBarButtons::onRelease(int button, int shift, int x, int y) {
-    showCell(Normal);
-    emit MouseUp(button, shift, x, y);
-}
-
-void TitleBarButtons::onClick() {
-    emit Click();
-}
-
-void TitleBarButtons::onPointerOut() {
-    emit MouseOut();
-    if (isEnabled()) showCell(Normal);
+// A disabled button keeps its disabled image when the pointer leaves.
+void TitleBarButtons::showLook(Look look) {
+    if (look != Look::Rest)
+        showCell(look == Look::Pressed ? Pressed : Hover);
+    else if (isEnabled())
+        showCell(Normal);
 }

@@ -29,19 +29,8 @@ public:
     void loadProperties(const QVariantMap& bag);
     QVariantMap storedProperties() const;
 
-signals:
-    void Click();
-    void MouseDown(int button, int shift, int x, int y);
-    void MouseMove(int button, int shift, int x, int y);
-    void MouseUp(int button, int shift, int x, int y);
-    void MouseOut();
-
 protected:
-    void onPress(int button, int shift, int x, int y) override;
-    void onMove(int button, int shift, int x, int y) override;
-    void onRelease(int button, int shift, int x, int y) override;
-    void onClick() override;
-    void onPointerOut() override;
+    void showLook(Look look) override;
     void changeEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void showEvent(QShowEvent* e) override;

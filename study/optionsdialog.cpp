@@ -11,8 +11,8 @@
 #include <algorithm>
 
 #include "platform/logging.h"
-#include "platform/widgets/messagebox.h"
 #include "platform/olecolour.h"
+#include "platform/widgets/messagebox.h"
 #include "platform/widgets/twips.h"
 #include "questionbank/categories.h"
 #include "study/module1.h"
@@ -38,6 +38,13 @@ void placeAt(QWidget* w, double x, double y, double rowTwips) {
                    std::max(Twips::toPixels(rowTwips), textHeight));
 }
 
+// The documented control name stays the widget's objectName.
+template <class T>
+T* named(T* w, const char* name) {
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
 }  // namespace
 
 // Without an owner form: the window manager would centre an owned dialog
@@ -60,17 +67,14 @@ OptionsDialog::OptionsDialog(StudySettings& settings) : QDialog(nullptr), settin
 OptionsDialog::~OptionsDialog() = default;
 
 void OptionsDialog::buildControls() {
-    choicePanel_ = new QFrame(this);
-    choicePanel_->setObjectName(QStringLiteral("Picture3"));
+    choicePanel_ = named(new QFrame(this), "Picture3");
     choicePanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     place(choicePanel_, 0, 0, 5680, 3255);
-    choiceArea_ = new QFrame(choicePanel_);
-    choiceArea_->setObjectName(QStringLiteral("Picture4"));
+    choiceArea_ = named(new QFrame(choicePanel_), "Picture4");
     place(choiceArea_, 0, 0, 5485, 0);
 
     QRadioButton*& all = choiceButtons_[0];
-    all = new QRadioButton(QStringLiteral("全部"), choiceArea_);
-    all->setObjectName(QStringLiteral("Option1_0"));
+    all = named(new QRadioButton(QStringLiteral("全部"), choiceArea_), "Option1_0");
     place(all, 120, 100, 5145, 195);
     all->resize(all->width(), std::max(all->height(), fontMetrics().height() + 2));
 
@@ -79,8 +83,7 @@ void OptionsDialog::buildControls() {
 }
 
 void OptionsDialog::buildSystemGroup() {
-    systemGroup_ = new QGroupBox(QStringLiteral("系统设置"), this);
-    systemGroup_->setObjectName(QStringLiteral("Frame2"));
+    systemGroup_ = named(new QGroupBox(QStringLiteral("系统设置"), this), "Frame2");
     QFont tahoma;
     // Tahoma is not on a Debian desktop; Liberation Sans has its metrics
     // close enough, and CJK captions fall back to the system's Chinese font.
@@ -109,23 +112,21 @@ void OptionsDialog::buildSystemGroup() {
     speakAnswerBox_ = check("Check3", QStringLiteral("朗读答案"), 3360, 360,
                             &OptionsDialog::onSpeakAnswerToggled);
 
-    secondsCaption_ = new QLabel(QStringLiteral("显示             秒"), systemGroup_);
-    secondsCaption_->setObjectName(QStringLiteral("Label2"));
+    secondsCaption_ =
+        named(new QLabel(QStringLiteral("显示             秒"), systemGroup_), "Label2");
     placeAt(secondsCaption_, 3240, 720, 270);
     secondsCaption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    secondsBox_ = new QLineEdit(QStringLiteral("5"), systemGroup_);
-    secondsBox_->setObjectName(QStringLiteral("text1_1"));
+    secondsBox_ = named(new QLineEdit(QStringLiteral("5"), systemGroup_), "text1_1");
     place(secondsBox_, 3780, 720, 315, 270);
     secondsSpinner_ =
-        new UpsideDownScrollBar(offeredSeconds.lowest, offeredSeconds.highest, systemGroup_);
-    secondsSpinner_->setObjectName(QStringLiteral("VScroll2"));
+        named(new UpsideDownScrollBar(offeredSeconds.lowest, offeredSeconds.highest, systemGroup_),
+              "VScroll2");
     place(secondsSpinner_, 4080, 720, 135, 255);
     connect(secondsSpinner_, &QScrollBar::valueChanged, this, &OptionsDialog::onSecondsSpun);
 }
 
 void OptionsDialog::buildAppearanceGroup() {
-    appearanceGroup_ = new QGroupBox(this);
-    appearanceGroup_->setObjectName(QStringLiteral("Frame1_1"));
+    appearanceGroup_ = named(new QGroupBox(this), "Frame1_1");
     place(appearanceGroup_, 0, 4680, 5655, 495);
     const QString captions[3] = {QStringLiteral("字体颜色:"), QStringLiteral("背景颜色:"),
                                  QStringLiteral("大小:")};
@@ -135,25 +136,22 @@ void OptionsDialog::buildAppearanceGroup() {
         appearanceCaptions_[i]->setObjectName(QStringLiteral("Label8_%1").arg(i));
         placeAt(appearanceCaptions_[i], lefts[i], 200, 195);
     }
-    textColourSwatch_ = new ColourSwatch(appearanceGroup_);
-    textColourSwatch_->setObjectName(QStringLiteral("Picture1"));
+    textColourSwatch_ = named(new ColourSwatch(appearanceGroup_), "Picture1");
     place(textColourSwatch_, 1200, 135, 495, 300);
     connect(textColourSwatch_, &ColourSwatch::clicked, this, &OptionsDialog::onChooseTextColour);
-    fontSizeBox_ = new QLineEdit(appearanceGroup_);
-    fontSizeBox_->setObjectName(QStringLiteral("text2"));
+    fontSizeBox_ = named(new QLineEdit(appearanceGroup_), "text2");
     place(fontSizeBox_, 2400, 120, 495, 330);
     connect(fontSizeBox_, &QLineEdit::textChanged, this, &OptionsDialog::onFontSizeTextChanged);
-    fontSizeSpinner_ =
-        new UpsideDownScrollBar(FontSizeNumber.lowest, FontSizeNumber.highest, appearanceGroup_);
-    fontSizeSpinner_->setObjectName(QStringLiteral("VScroll1"));
+    fontSizeSpinner_ = named(
+        new UpsideDownScrollBar(FontSizeNumber.lowest, FontSizeNumber.highest, appearanceGroup_),
+        "VScroll1");
     place(fontSizeSpinner_, 2880, 145, 135, 255);
     connect(fontSizeSpinner_, &QScrollBar::valueChanged, this, &OptionsDialog::onFontSizeSpun);
-    backgroundSwatch_ = new ColourSwatch(appearanceGroup_);
-    backgroundSwatch_->setObjectName(QStringLiteral("Picture2"));
+    backgroundSwatch_ = named(new ColourSwatch(appearanceGroup_), "Picture2");
     place(backgroundSwatch_, 4200, 135, 495, 300);
     connect(backgroundSwatch_, &ColourSwatch::clicked, this, &OptionsDialog::onChooseBackground);
-    defaultsButton_ = new QPushButton(QStringLiteral("默认"), appearanceGroup_);
-    defaultsButton_->setObjectName(QStringLiteral("xpcmdbutton1"));
+    defaultsButton_ =
+        named(new QPushButton(QStringLiteral("默认"), appearanceGroup_), "xpcmdbutton1");
     // A dialog makes its buttons default buttons; Return in the size box
     // must not restore the defaults behind the user's back.
     defaultsButton_->setAutoDefault(false);

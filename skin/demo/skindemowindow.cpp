@@ -31,26 +31,7 @@ SkinDemoWindow::SkinDemoWindow(QWidget* parent) : QWidget(parent, Qt::FramelessW
     frame_->setGeometry(rect());
     frame_->loadProperties({{QStringLiteral("caption"), QStringLiteral("增加问题")}});
 
-    const struct {
-        TitleBarButtons** button;
-        const char* name;
-        int value;
-    } top[3] = {{&closeButton_, "xptopbuttons1", 0},
-                {&maximiseButton_, "xptopbuttons2", 1},
-                {&minimiseButton_, "xptopbuttons3", 2}};
-    for (const auto& t : top) {
-        *t.button = new TitleBarButtons(frame_);
-        (*t.button)->setObjectName(QLatin1String(t.name));
-        (*t.button)->setValue(t.value);
-        for (const char* event : {"Click", "MouseOut"}) {
-            const QString control = QLatin1String(t.name), ev = QLatin1String(event);
-            auto* b = *t.button;
-            if (ev == QLatin1String("Click"))
-                connect(b, &TitleBarButtons::Click, this, [=, this] { report(control, ev); });
-            else
-                connect(b, &TitleBarButtons::MouseOut, this, [=, this] { report(control, ev); });
-        }
-    }
+    buildTitleButtons();
     placeTitleButtons();
     connect(frame_, &SkinFrame::Resize, this, &SkinDemoWindow::placeTitleButtons);
     // The demo shows the cut corners; the region follows every new size.
@@ -64,6 +45,31 @@ SkinDemoWindow::SkinDemoWindow(QWidget* parent) : QWidget(parent, Qt::FramelessW
     questionEdit_->setGeometry(20, 50, 305, 24);
     questionEdit_->setPlaceholderText(QStringLiteral("问题"));
 
+    buildCommandButtons();
+
+    eventLabel_ = new QLabel(frame_);
+    eventLabel_->setObjectName(QStringLiteral("lblEvent"));
+    eventLabel_->setGeometry(20, 90, 305, 20);
+    frame_->cutCorners(this);
+}
+
+void SkinDemoWindow::buildTitleButtons() {
+    const struct {
+        TitleBarButtons** button;
+        const char* name;
+        int value;
+    } top[3] = {{&closeButton_, "xptopbuttons1", 0},
+                {&maximiseButton_, "xptopbuttons2", 1},
+                {&minimiseButton_, "xptopbuttons3", 2}};
+    for (const auto& t : top) {
+        *t.button = new TitleBarButtons(frame_);
+        (*t.button)->setObjectName(QLatin1String(t.name));
+        (*t.button)->setValue(t.value);
+        reportEvents(*t.button);
+    }
+}
+
+void SkinDemoWindow::buildCommandButtons() {
     QFont buttons(QStringLiteral("Arial"));
     buttons.setPointSize(9);
     saveButton_ =
@@ -76,18 +82,18 @@ SkinDemoWindow::SkinDemoWindow(QWidget* parent) : QWidget(parent, Qt::FramelessW
     exitButton_ = commandButton(frame_, "Command1", QStringLiteral("退出(&X)"), {244, 455, 81, 25});
     for (SkinButton* b : {saveButton_, addButton_, deleteButton_, exitButton_}) {
         b->setFont(buttons);
-        const QString control = b->objectName();
-        connect(b, &SkinButton::Click, this,
-                [=, this] { report(control, QStringLiteral("Click")); });
-        connect(b, &SkinButton::MouseOut, this,
-                [=, this] { report(control, QStringLiteral("MouseOut")); });
+        reportEvents(b);
     }
     connect(exitButton_, &SkinButton::Click, this, &QWidget::close);
+}
 
-    eventLabel_ = new QLabel(frame_);
-    eventLabel_->setObjectName(QStringLiteral("lblEvent"));
-    eventLabel_->setGeometry(20, 90, 305, 20);
-    frame_->cutCorners(this);
+// Every Click and MouseOut of a control shows in the event line.
+void SkinDemoWindow::reportEvents(ClickControl* control) {
+    const QString name = control->objectName();
+    connect(control, &ClickControl::Click, this,
+            [=, this] { report(name, QStringLiteral("Click")); });
+    connect(control, &ClickControl::MouseOut, this,
+            [=, this] { report(name, QStringLiteral("MouseOut")); });
 }
 
 QString SkinDemoWindow::lastEvent() const {
@@ -109,8 +115,10 @@ void SkinDemoWindow::changeEvent(QEvent* e) {
 }
 
 void SkinDemoWindow::toggleMaximised() {
-    if (windowState() & Qt::WindowMaximized) showNormal();
-    else showMaximized();
+    if (windowState() & Qt::WindowMaximized)
+        showNormal();
+    else
+        showMaximized();
 }
 
 void SkinDemoWindow::report(const QString& control, const QString& event) {

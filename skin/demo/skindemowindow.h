@@ -4,6 +4,7 @@
 
 class QLabel;
 class QLineEdit;
+class ClickControl;
 class SkinFrame;
 class SkinButton;
 class TitleBarButtons;
@@ -23,6 +24,9 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    void buildTitleButtons();
+    void buildCommandButtons();
+    void reportEvents(ClickControl* control);
     void placeTitleButtons();
     void report(const QString& control, const QString& event);
     void toggleMaximised();

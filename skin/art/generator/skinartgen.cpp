@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -178,6 +179,22 @@ enum class Glyph { Close, Maximise, Minimise, Restore };
 // The few pixels outside the rounding carry a colour halfway between the
 // active and the inactive band at the rows where the buttons sit (5 to 25),
 // since the sheets have no transparency and serve both looks.
+// The square glyphs as filled bars, in pixels of a 21 x 21 cell.
+std::vector<QRect> glyphBars(Glyph g) {
+    switch (g) {
+        case Glyph::Maximise:  // a window: thick top bar, thin outline
+            return {{5, 5, 11, 3}, {5, 5, 1, 11}, {15, 5, 1, 11}, {5, 15, 11, 1}};
+        case Glyph::Minimise:
+            return {{5, 13, 7, 3}};
+        case Glyph::Restore:  // the visible parts of a back window, then a front one
+            return {{8, 4, 9, 2}, {16, 4, 1, 8}, {14, 11, 3, 1}, {8, 4, 1, 3},
+                    {4, 8, 9, 3}, {4, 8, 1, 9}, {12, 8, 1, 9}, {4, 16, 9, 1}};
+        case Glyph::Close:
+            break;
+    }
+    return {};
+}
+
 void drawTopCell(QImage& sheet, int cell, QColor face, Glyph g, double light, double glyphFade) {
     QImage img(21, 21, QImage::Format_RGB32);
     const Look inactive = dimmed(kActive);
@@ -196,39 +213,14 @@ void drawTopCell(QImage& sheet, int cell, QColor face, Glyph g, double light, do
     p.drawRoundedRect(QRectF(0.5, 0.5, 20, 20), 2.5, 2.5);
     const QColor ink = mix(Qt::white, base, glyphFade);
     p.setRenderHint(QPainter::Antialiasing, g == Glyph::Close);
-    switch (g) {
-        case Glyph::Close:
-            p.setPen(QPen(ink, 2.2, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(6, 6), QPointF(15, 15));
-            p.drawLine(QPointF(15, 6), QPointF(6, 15));
-            break;
-        case Glyph::Maximise:
-            p.setPen(Qt::NoPen);
-            p.setBrush(ink);
-            p.drawRect(5, 5, 11, 3);
-            p.drawRect(5, 5, 1, 11);
-            p.drawRect(15, 5, 1, 11);
-            p.drawRect(5, 15, 11, 1);
-            break;
-        case Glyph::Minimise:
-            p.setPen(Qt::NoPen);
-            p.setBrush(ink);
-            p.drawRect(5, 13, 7, 3);
-            break;
-        case Glyph::Restore:
-            p.setPen(Qt::NoPen);
-            p.setBrush(ink);
-            // back window: top bar and the visible parts of its outline
-            p.drawRect(8, 4, 9, 2);
-            p.drawRect(16, 4, 1, 8);
-            p.drawRect(14, 11, 3, 1);
-            p.drawRect(8, 4, 1, 3);
-            // front window
-            p.drawRect(4, 8, 9, 3);
-            p.drawRect(4, 8, 1, 9);
-            p.drawRect(12, 8, 1, 9);
-            p.drawRect(4, 16, 9, 1);
-            break;
+    if (g == Glyph::Close) {
+        p.setPen(QPen(ink, 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(6, 6), QPointF(15, 15));
+        p.drawLine(QPointF(15, 6), QPointF(6, 15));
+    } else {
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        for (const QRect& r : glyphBars(g)) p.drawRect(r);
     }
     p.end();
     QPainter s(&sheet);
