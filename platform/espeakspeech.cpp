@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/espeakspeech.h"
 
-#include <espeak-ng/speak_lib.h>
-
 #include <QList>
 #include <atomic>
 #include <condition_variable>
@@ -12,6 +10,7 @@
 
 #include "platform/logging.h"
 #include "platform/speechaudio.h"
+#include "platform/speechlibrary.h"
 #include "platform/speechtext.h"
 
 // One speak request, shared by the voice that asked and the speaking thread,
@@ -59,10 +58,11 @@ int onSamples(short* wav, int count, espeak_EVENT*) {
     return 0;
 }
 
-// The library keeps global state: it is initialised once per process on the
-// caller's thread, and from then on only the speaking thread uses it. Never
-// destroyed: the speaking thread may still be inside the sound library while
-// the program ends, and the program does not wait for it.
+// The library keeps global state: it is loaded and initialised once per
+// process, on the caller's thread when the first voice is made, and from
+// then on only the speaking thread uses it. Never destroyed: the speaking
+// thread may still be inside the sound library while the program ends, and
+// the program does not wait for it.
 class Engine {
 public:
     bool ok = false;
@@ -70,20 +70,28 @@ public:
     QList<Voice> voices;
 
     void initialise() {
-        sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kBlockMs, nullptr,
-                                       espeakINITIALIZE_DONT_EXIT);
+        QString why;
+        lib_ = SpeechLibrary::load(SpeechLibrary::kSystem, &why);
+        if (!lib_) {
+            qCInfo(lcSpeech).noquote() << QStringLiteral("espeak-ng unavailable (%1)").arg(why);
+            return;
+        }
+        const SpeechLibrary::Engine& es = lib_->engine;
+        sampleRate =
+            es.initialize(AUDIO_OUTPUT_SYNCHRONOUS, kBlockMs, nullptr, espeakINITIALIZE_DONT_EXIT);
         ok = sampleRate > 0;
         if (!ok) {
             qCInfo(lcSpeech) << "espeak-ng unavailable (no voice data)";
             return;
         }
-        espeak_SetSynthCallback(onSamples);
-        for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v) {
+        es.setSynthCallback(onSamples);
+        for (const espeak_VOICE** v = es.listVoices(nullptr); v && *v; ++v) {
             const char* name = (*v)->name ? (*v)->name : "";
             const char* id = (*v)->identifier ? (*v)->identifier : "";
             voices.append({QByteArray(id), QString::fromUtf8(name)});
         }
         if (!use({})) qCInfo(lcSpeech) << "Mandarin voice not found; espeak-ng keeps its default";
+        audio_ = std::make_unique<SpeechAudio>(lib_->sound);
         std::thread([this] { run(); }).detach();
     }
 
@@ -112,17 +120,17 @@ private:
     }
 
     bool play(SpeechRequest& r) {
-        if (!audio_.start(sampleRate)) return fail(r);
+        if (!audio_->start(sampleRate)) return fail(r);
         for (const QByteArray& text : r.texts) {
             use(r.voiceFile);
-            Playing p{&r, &audio_};
+            Playing p{&r, audio_.get()};
             playing = &p;
             const espeak_ERROR err =
-                espeak_Synth(text.constData(), size_t(text.size()) + 1, 0, POS_CHARACTER, 0,
-                             espeakCHARS_UTF8, nullptr, nullptr);
+                lib_->engine.synth(text.constData(), size_t(text.size()) + 1, 0, POS_CHARACTER, 0,
+                                   espeakCHARS_UTF8, nullptr, nullptr);
             playing = nullptr;
             if (r.cancelled.load()) {
-                audio_.discard();
+                audio_->discard();
                 return false;
             }
             if (p.failed) return fail(r);
@@ -131,19 +139,20 @@ private:
                 return false;
             }
         }
-        return audio_.finish() || fail(r);
+        return audio_->finish() || fail(r);
     }
 
     bool fail(SpeechRequest& r) {
-        r.failure = audio_.error();
+        r.failure = audio_->error();
         return false;
     }
 
     // A voice the engine does not have keeps the one in use (false).
     bool use(const QByteArray& file) {
         if (currentSet_ && file == current_) return true;
-        const espeak_ERROR err = file.isEmpty() ? espeak_SetVoiceByName(kMandarin)
-                                                : espeak_SetVoiceByFile(file.constData());
+        const SpeechLibrary::Engine& es = lib_->engine;
+        const espeak_ERROR err =
+            file.isEmpty() ? es.setVoiceByName(kMandarin) : es.setVoiceByFile(file.constData());
         if (err != EE_OK) return false;
         current_ = file;
         currentSet_ = true;
@@ -153,7 +162,8 @@ private:
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<std::shared_ptr<SpeechRequest>> queue_;
-    SpeechAudio audio_;
+    std::unique_ptr<SpeechLibrary> lib_;
+    std::unique_ptr<SpeechAudio> audio_;
     QByteArray current_;
     bool currentSet_ = false;
 };

@@ -2,7 +2,7 @@
 #pragma once
 #include <QString>
 
-struct audio_object;
+#include "platform/speechlibrary.h"
 
 // The machine's sound output for synthesised speech: 16-bit mono samples,
 // played in real time (PulseAudio, else ALSA, else OSS). An output that
@@ -11,7 +11,7 @@ struct audio_object;
 // at a time.
 class SpeechAudio {
 public:
-    SpeechAudio() = default;
+    explicit SpeechAudio(const SpeechLibrary::Sound& library) : lib_(library) {}
     SpeechAudio(const SpeechAudio&) = delete;
     SpeechAudio& operator=(const SpeechAudio&) = delete;
     ~SpeechAudio();
@@ -33,6 +33,7 @@ private:
     bool check(int code);
     void close();
 
+    const SpeechLibrary::Sound& lib_;
     audio_object* out_ = nullptr;
     int rate_ = 0;
     QString error_;
