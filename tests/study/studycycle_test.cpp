@@ -16,6 +16,7 @@ namespace {
 using Pace = StudyCycle::Pace;
 using Voice = StudyCycle::Voice;
 using Answer = StudyCycle::Answer;
+using Picture = StudyCycle::Picture;
 
 class ListRecords : public StudyCycle::Records {
 public:
@@ -379,6 +380,7 @@ struct Row {
     Answer answer;
     const char* shown;
     QStringList spoken;  // the requests the event made
+    Picture picture = Picture::Still;
 };
 
 void PrintTo(const Row& r, std::ostream* os) {
@@ -395,6 +397,8 @@ void reach(Cycle& c, const QString& state) {
         if (step == "reveal") s.onRevealTimer();
         if (step == "reload") s.reload([] {});
         if (step == "later") c.settings.answerLater = true;
+        if (step == "playing") s.firstLoopStarted();
+        if (step == "loopEnded") s.firstLoopEnded();
     }
 }
 
@@ -408,6 +412,7 @@ void happen(Cycle& c, const QString& event) {
     if (event == "failed") c.speech.finish(false);
     if (event == "reveal") s.onRevealTimer();
     if (event == "reload") s.reload([&c] { c.records.at = 0; });
+    if (event == "loopEnded") s.firstLoopEnded();
     if (event == "listChanged") {
         c.records.rows.erase(c.records.rows.begin() + c.records.at);
         s.showCurrent();
@@ -430,6 +435,7 @@ TEST_P(StudyCycleTable, EventLeadsToState) {
     EXPECT_EQ(s.answer(), r.answer);
     EXPECT_EQ(s.shownQuestion(), QString::fromUtf8(r.shown));
     EXPECT_EQ(c.speech.spoken.mid(before), r.spoken);
+    EXPECT_EQ(s.picture(), r.picture);
 }
 
 const QStringList none;
@@ -494,6 +500,31 @@ const Row kRows[] = {
      Answer::HiddenToSpeak, "问3", texts({"问3"})},
     {"RevealedToSpeakStepDuePlayed", "later tick reveal tick", "played", Pace::Running,
      Voice::SpeakingStepDue, Answer::Shown, "问2", texts({"答2"})},
+    // "playing": the shown record's animation is in its first play.
+    {"PlayingTick", "playing", "tick", Pace::Running, Voice::Quiet, Answer::Shown, "问1", none,
+     Picture::FirstLoopStepDue},
+    {"PlayingLoopEnded", "playing", "loopEnded", Pace::Running, Voice::Quiet, Answer::Shown, "问1",
+     none},
+    {"PlayingKey", "playing", "key+1", Pace::Running, Voice::Speaking, Answer::Shown, "问2",
+     texts({"问2", "答2"})},
+    {"PlayingStepDueTick", "playing tick", "tick", Pace::Running, Voice::Quiet, Answer::Shown,
+     "问1", none, Picture::FirstLoopStepDue},
+    {"PlayingStepDueLoopEnded", "playing tick", "loopEnded", Pace::Running, Voice::Speaking,
+     Answer::Shown, "问2", texts({"问2", "答2"})},
+    {"PlayingStepDueKey", "playing tick", "key+1", Pace::Running, Voice::Speaking, Answer::Shown,
+     "问2", texts({"问2", "答2"})},
+    {"PlayingStepDuePause", "playing tick", "pause", Pace::Paused, Voice::Quiet, Answer::Shown,
+     "问1", none, Picture::FirstLoop},
+    {"PlayingStepDueReload", "playing tick", "reload", Pace::Running, Voice::Quiet, Answer::Shown,
+     "问1", none},
+    {"PlayingPausedLoopEnded", "playing tick pause", "loopEnded", Pace::Paused, Voice::Quiet,
+     Answer::Shown, "问1", none},
+    {"SpeakingPlayingStepDuePlayed", "tick playing tick", "played", Pace::Running, Voice::Quiet,
+     Answer::Shown, "问2", none, Picture::FirstLoopStepDue},
+    {"SpeakingStepDueLoopEndedPlayed", "tick playing tick loopEnded", "played", Pace::Running,
+     Voice::Speaking, Answer::Shown, "问3", texts({"问3", "答3"})},
+    {"PlayingStepDueLoopEndedDuringAnswer", "later tick played playing tick reveal", "loopEnded",
+     Pace::Running, Voice::SpeakingStepDue, Answer::Shown, "问2", none},
 };
 
 INSTANTIATE_TEST_SUITE_P(States, StudyCycleTable, ::testing::ValuesIn(kRows),
