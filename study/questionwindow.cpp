@@ -26,6 +26,7 @@
 #include "study/documentopener.h"
 #include "study/feedbacknote.h"
 #include "study/module1.h"
+#include "study/picturezoom.h"
 #include "study/questionpicture.h"
 #include "study/questionsource.h"
 
@@ -238,6 +239,9 @@ void QuestionWindow::closeEvent(QCloseEvent* e) {
 }
 
 void QuestionWindow::endProcess() {
+    // A picture still zoomed must not run the cycle again as it closes.
+    zoomPaused_ = false;
+    if (zoom_) zoom_->hide();
     cycle_.stop();
     note_->hide();
     qCInfo(lcDisplay) << "ending";

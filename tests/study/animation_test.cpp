@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -93,6 +94,23 @@ TEST(AnimatedPicture, PlaysEveryFrameAndLoopsWhateverTheFileSays) {
         EXPECT_EQ(seen, (QSet<int>{0, 1, 2}));
         EXPECT_EQ(movie->frame().size(), QSize(60, 30));
     }
+}
+
+TEST(AnimatedPicture, FramesWithoutATimeDoNotRunFlatOut) {
+    // Frame times of 0: played as fast as decoding goes, they would keep a
+    // core busy. Each shows at least the long delay instead.
+    PictureDecoder::Result r;
+    auto movie = AnimatedPicture::open(threeFrames(0), {60, 30}, 1, &r);
+    ASSERT_NE(movie, nullptr);
+    int frames = 0;
+    QObject::connect(movie.get(), &AnimatedPicture::frameChanged, [&] { ++frames; });
+    QElapsedTimer clock;
+    clock.start();
+    movie->start();
+    ASSERT_TRUE(waitFor([&] { return movie->loopsPlayed() >= 2; }));
+    // A lower bound only: a slow machine makes it longer, never shorter.
+    EXPECT_GE(clock.elapsed(), (frames - 1) * AnimatedPicture::kLongDelayMs * 9 / 10);
+    EXPECT_GE(frames, 6);
 }
 
 TEST(AnimatedPicture, DisplayShowsALaterFrame) {
