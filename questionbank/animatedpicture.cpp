@@ -2,7 +2,6 @@
 #include "questionbank/animatedpicture.h"
 
 #include <QImageReader>
-#include <QTimer>
 
 bool AnimatedPicture::isAnimation(const QByteArray& bytes) {
     const QByteArray format = PictureDecoder::format(bytes);
@@ -59,15 +58,6 @@ void AnimatedPicture::onFrame(int number) {
     // the next play.
     if (number == 0 && lastFrame_ > 0) loopEnded();
     lastFrame_ = number;
-    // A frame time of 0 or 10 ms would have the movie decode frames as fast
-    // as it can, taking a whole core; web browsers show such frames for
-    // 100 ms, and so do we.
-    if (movie_.nextFrameDelay() < kShortestDelayMs && movie_.state() == QMovie::Running) {
-        movie_.setPaused(true);
-        QTimer::singleShot(kLongDelayMs, this, [this] {
-            if (movie_.state() == QMovie::Paused) movie_.setPaused(false);
-        });
-    }
     QImage image = movie_.currentImage();
     if (image.isNull()) return;
     image.setDevicePixelRatio(ratio_);

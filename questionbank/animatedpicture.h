@@ -19,11 +19,6 @@
 class AnimatedPicture : public QObject {
     Q_OBJECT
 public:
-    // Frames meant to show for less than the shortest time show for the
-    // long one instead.
-    static constexpr int kShortestDelayMs = 20;
-    static constexpr int kLongDelayMs = 100;
-
     // Whether the bytes are an animation: GIF or WebP whose reader counts
     // more than one frame. Reads headers only.
     static bool isAnimation(const QByteArray& bytes);
