@@ -182,10 +182,12 @@ void QuestionWindow::zoomPicture() {
     // pause is what the window then shows, and the close runs the cycle.
     if (cycle_.pace() != StudyCycle::Pace::Running) cycle_.togglePause();
     togglePause();
+    qCInfo(lcDisplay) << "display waits while the picture is zoomed";
 }
 
 void QuestionWindow::resumeAfterZoom() {
     if (!zoomPaused_) return;
     zoomPaused_ = false;
     if (cycle_.pace() == StudyCycle::Pace::Paused) togglePause();
+    qCInfo(lcDisplay) << "display goes on after the zoom";
 }
