@@ -121,6 +121,21 @@ TEST(PictureZoom, ALearnersPauseOutlastsTheZoom) {
     EXPECT_EQ(stopCaption(w), "继续(&C)");
 }
 
+TEST(PictureZoom, ACycleRunningAgainAfterAReloadWaitsAndGoesOn) {
+    KeysFixture f;
+    QuestionWindow& w = startWith(f, PictureBytes::encoded("PNG", 480, 240, Qt::blue));
+    f.key(Qt::Key_Space);
+    w.reload();
+    ASSERT_EQ(w.cycle().pace(), StudyCycle::Pace::ResumedByReload);
+    ASSERT_TRUE(w.cycle().isRunning());
+    f.key(Qt::Key_Z);
+    ASSERT_TRUE(w.zoom()->isVisible());
+    EXPECT_FALSE(w.cycle().isRunning());
+    QTest::keyClick(w.zoom(), Qt::Key_Escape);
+    EXPECT_TRUE(w.cycle().isRunning()) << "it ran before the zoom";
+    EXPECT_EQ(stopCaption(w), "暂停(&P)");
+}
+
 TEST(PictureZoom, AClickOnThePictureOpensItAndOnTheTextDoesNot) {
     KeysFixture f;
     QuestionWindow& w = startWith(f, PictureBytes::encoded("PNG", 480, 240, Qt::blue));
