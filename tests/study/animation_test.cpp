@@ -121,6 +121,7 @@ TEST(AnimatedPicture, DisplayShowsALaterFrame) {
                      QStringLiteral("停止"), threeFrames(4)}});
     f.settings({{"guageword", "2"}, {"voice", "0"}});
     QuestionWindow& w = f.start();
+    w.cycle().stepTimer()->stop();  // the record stays
     QuestionPicture* p = w.picture();
     ASSERT_TRUE(p->animated());
     EXPECT_EQ(p->pictureSize(), QSize(120, 60));
@@ -142,6 +143,7 @@ TEST(AnimatedPicture, DisplayStepWaitsForTheEndOfTheFirstPlay) {
                     {QStringLiteral("交通信号"), QStringLiteral("2文字"), QStringLiteral("答")}});
     f.settings({{"guageword", "2"}, {"voice", "0"}});
     QuestionWindow& w = f.start();
+    w.cycle().stepTimer()->stop();  // ticks are given by hand
     ASSERT_TRUE(w.picture()->animated());
     QSignalSpy ended(w.picture(), &QuestionPicture::firstLoopEnded);
     EXPECT_EQ(w.cycle().picture(), StudyCycle::Picture::FirstLoop);

@@ -25,7 +25,9 @@ const QByteArray kPhoto = PictureBytes::encoded("JPEG", 2000, 1000, Qt::darkGree
 QuestionWindow& startWith(KeysFixture& f, const QByteArray& picture, const char* points = "12") {
     f.env.makeBank({{kCategory, QStringLiteral("1") + kQuestion, QStringLiteral("答"), picture},
                     {kCategory, QStringLiteral("2无图"), QStringLiteral("答")}});
-    f.settings({{"guageword", "2"}, {"voice", "0"}, {"FontSizeNumber", points}});
+    // The longest step: the first record stays while the test looks at it.
+    f.settings(
+        {{"guageword", "2"}, {"voice", "0"}, {"ctimeword", "32"}, {"FontSizeNumber", points}});
     QuestionWindow& w = f.start();
     w.move(50, 50);
     w.fitToText();
