@@ -46,13 +46,13 @@ double cpuOver(int ms) {
 }
 
 QByteArray animation() {
-    AnimatedGif::Spec spec;
-    spec.width = 500;
-    spec.height = 200;
-    for (int i = 0; i < 10; ++i) spec.frames << QColor::fromHsv(i * 36, 200, 220);
-    spec.delayCs = 10;  // 10 frames a second
-    spec.stripes = true;
-    return AnimatedGif::make(spec);
+    AnimatedGif::Look look;
+    look.width = 500;
+    look.height = 200;
+    for (int i = 0; i < 10; ++i) look.frames << QColor::fromHsv(i * 36, 200, 220);
+    look.delayCs = 10;  // 10 frames a second
+    look.stripes = true;
+    return AnimatedGif::make(look);
 }
 
 struct Measure {

@@ -22,12 +22,12 @@ namespace {
 enum class Kind { None, Jpeg, Svg, Gif };
 
 QByteArray animation() {
-    AnimatedGif::Spec spec;
-    spec.width = 500;
-    spec.height = 200;
-    for (int i = 0; i < 10; ++i) spec.frames << QColor::fromHsv(i * 36, 200, 220);
-    spec.stripes = true;
-    return AnimatedGif::make(spec);
+    AnimatedGif::Look look;
+    look.width = 500;
+    look.height = 200;
+    for (int i = 0; i < 10; ++i) look.frames << QColor::fromHsv(i * 36, 200, 220);
+    look.stripes = true;
+    return AnimatedGif::make(look);
 }
 
 QByteArray svgSign() {

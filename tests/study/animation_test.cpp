@@ -20,13 +20,13 @@ namespace {
 
 // Three frames, each `delayCs` hundredths: grey, red, blue.
 QByteArray threeFrames(int delayCs = 4, int loops = 0, int w = 120, int h = 60) {
-    AnimatedGif::Spec spec;
-    spec.width = w;
-    spec.height = h;
-    spec.frames = {QColor(128, 128, 128), QColor(255, 0, 0), QColor(0, 0, 255)};
-    spec.delayCs = delayCs;
-    spec.loops = loops;
-    return AnimatedGif::make(spec);
+    AnimatedGif::Look look;
+    look.width = w;
+    look.height = h;
+    look.frames = {QColor(128, 128, 128), QColor(255, 0, 0), QColor(0, 0, 255)};
+    look.delayCs = delayCs;
+    look.loops = loops;
+    return AnimatedGif::make(look);
 }
 
 // Waits (on the event loop) until `done` holds; false after `ms`.
@@ -44,7 +44,7 @@ bool waitFor(F done, int ms = 20000) {
 
 TEST(AnimatedPicture, OnlyGifAndWebpOfSeveralFramesAnimate) {
     EXPECT_TRUE(AnimatedPicture::isAnimation(threeFrames()));
-    AnimatedGif::Spec one;
+    AnimatedGif::Look one;
     one.frames = {Qt::red};
     EXPECT_FALSE(AnimatedPicture::isAnimation(AnimatedGif::make(one)));
     EXPECT_FALSE(AnimatedPicture::isAnimation(PictureBytes::encoded("PNG", 40, 20)));

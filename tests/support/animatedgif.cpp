@@ -25,15 +25,15 @@ QByteArray subBlocks(const QByteArray& data) {
     return out + char(0);
 }
 
-QByteArray frameData(const Spec& spec, int index) {
+QByteArray frameData(const Look& look, int index) {
     QByteArray codes;
-    codes.reserve(qsizetype(spec.width) * spec.height * 101 / 100 + 4);
+    codes.reserve(qsizetype(look.width) * look.height * 101 / 100 + 4);
     int run = 0;
-    for (int y = 0; y < spec.height; ++y)
-        for (int x = 0; x < spec.width; ++x) {
+    for (int y = 0; y < look.height; ++y)
+        for (int x = 0; x < look.width; ++x) {
             if (run % kRun == 0) codes += kClear;
             ++run;
-            const bool bar = !spec.stripes || (x / 8) % 2 == 0;
+            const bool bar = !look.stripes || (x / 8) % 2 == 0;
             codes += char(bar ? index + 1 : 0);  // entry 0 is white
         }
     codes += kEnd;
@@ -41,26 +41,26 @@ QByteArray frameData(const Spec& spec, int index) {
 }
 }  // namespace
 
-QByteArray make(const Spec& spec) {
-    QByteArray g = "GIF89a" + le16(spec.width) + le16(spec.height);
+QByteArray make(const Look& look) {
+    QByteArray g = "GIF89a" + le16(look.width) + le16(look.height);
     g += char(0xF6);  // global table of 128 entries
     g += char(0);
     g += char(0);
     QByteArray table(128 * 3, '\0');
     table[0] = table[1] = table[2] = char(255);
-    for (int i = 0; i < spec.frames.size() && i < 120; ++i) {
-        table[(i + 1) * 3] = char(spec.frames[i].red());
-        table[(i + 1) * 3 + 1] = char(spec.frames[i].green());
-        table[(i + 1) * 3 + 2] = char(spec.frames[i].blue());
+    for (int i = 0; i < look.frames.size() && i < 120; ++i) {
+        table[(i + 1) * 3] = char(look.frames[i].red());
+        table[(i + 1) * 3 + 1] = char(look.frames[i].green());
+        table[(i + 1) * 3 + 2] = char(look.frames[i].blue());
     }
     g += table;
-    if (spec.loops >= 0)
-        g += QByteArray("\x21\xFF\x0BNETSCAPE2.0\x03\x01", 16) + le16(spec.loops) + char(0);
-    for (int i = 0; i < spec.frames.size(); ++i) {
-        g += QByteArray("\x21\xF9\x04\x00", 4) + le16(spec.delayCs) + QByteArray("\x00\x00", 2);
-        g += char(0x2C) + le16(0) + le16(0) + le16(spec.width) + le16(spec.height) + char(0);
+    if (look.loops >= 0)
+        g += QByteArray("\x21\xFF\x0BNETSCAPE2.0\x03\x01", 16) + le16(look.loops) + char(0);
+    for (int i = 0; i < look.frames.size(); ++i) {
+        g += QByteArray("\x21\xF9\x04\x00", 4) + le16(look.delayCs) + QByteArray("\x00\x00", 2);
+        g += char(0x2C) + le16(0) + le16(0) + le16(look.width) + le16(look.height) + char(0);
         g += char(kMinCodeSize);
-        g += frameData(spec, i);
+        g += frameData(look, i);
     }
     g += char(0x3B);
     return g;

@@ -10,7 +10,7 @@
 // so that scaling and decoding have real pixels to work on.
 namespace AnimatedGif {
 
-struct Spec {
+struct Look {
     int width = 100;
     int height = 50;
     QList<QColor> frames;  // at most 120 different colours
@@ -20,6 +20,6 @@ struct Spec {
     bool stripes = false;
 };
 
-QByteArray make(const Spec& spec);
+QByteArray make(const Look& look);
 
 }  // namespace AnimatedGif
