@@ -19,6 +19,7 @@
 
 #include "platform/logging.h"
 #include "platform/widgets/messagebox.h"
+#include "questionbank/animatedpicture.h"
 #include "questionbank/picturedecoder.h"
 
 namespace {
@@ -60,6 +61,8 @@ PicturePanel::PicturePanel(QWidget* parent) : QFrame(parent), menu_(new QMenu(th
     remove_->setObjectName(QStringLiteral("pictureRemove"));
     setEditable(false);
 }
+
+PicturePanel::~PicturePanel() = default;
 
 void PicturePanel::watch(QWidget* form) {
     form->setAcceptDrops(true);
@@ -129,7 +132,23 @@ void PicturePanel::clear() {
 }
 
 QImage PicturePanel::thumbnail() const {
+    if (movie_) return movie_->frame();
     return pending_ ? pendingThumb_ : storedThumb_;
+}
+
+// The thumbnail shown plays when it is an animation; the same bytes at the
+// same size go on playing where they are.
+void PicturePanel::animate(bool refitted) {
+    const QImage still = pending_ ? pendingThumb_ : storedThumb_;
+    const QByteArray bytes = still.isNull() ? QByteArray() : pending_ ? *pending_ : storedBytes_;
+    if (!refitted && movie_ && bytes == movieBytes_) return;
+    movie_.reset();
+    movieBytes_ = bytes;
+    if (bytes.isEmpty()) return;
+    movie_ = AnimatedPicture::open(bytes, fittedTo_, devicePixelRatioF(), nullptr);
+    if (!movie_) return;
+    connect(movie_.get(), &AnimatedPicture::frameChanged, this, [this] { update(imageRect()); });
+    movie_->start();
 }
 
 bool PicturePanel::hasContent() const {
@@ -147,6 +166,7 @@ QString PicturePanel::note() const {
 void PicturePanel::changed() {
     const bool removable = pending_ ? !pending_->isEmpty() : storedPresent_;
     remove_->setEnabled(editable_ && removable);
+    animate(false);
     update();
     const bool has = hasContent();
     if (has != hadContent_) {
@@ -198,6 +218,7 @@ void PicturePanel::resizeEvent(QResizeEvent* e) {
     };
     refit(storedBytes_, storedThumb_);
     if (pending_) refit(*pending_, pendingThumb_);
+    animate(true);
     if (!thumbnail().isNull())
         qCInfo(lcUi).noquote() << "editor fits the picture of record" << record_ << "to"
                                << fittedTo_.width() << "x" << fittedTo_.height() << ":"

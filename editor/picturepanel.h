@@ -4,8 +4,10 @@
 #include <QFrame>
 #include <QImage>
 #include <functional>
+#include <memory>
 #include <optional>
 
+class AnimatedPicture;
 class QAction;
 class QMenu;
 class QMimeData;
@@ -14,11 +16,13 @@ class QMimeData;
 // change it (a file from a dialog, a file dropped on the form, an image
 // pasted, removal). A change waits here until the editor saves the record,
 // which writes it with the record in one transaction; showing a record or
-// emptying the boxes drops it, as it drops typed text.
+// emptying the boxes drops it, as it drops typed text. An animated picture
+// plays in the thumbnail, over and over.
 class PicturePanel : public QFrame {
     Q_OBJECT
 public:
     explicit PicturePanel(QWidget* parent = nullptr);
+    ~PicturePanel() override;
 
     // Drops and pastes anywhere on `form` (built in full) reach the panel
     // too. Its text boxes keep pasting text while the clipboard holds text.
@@ -39,8 +43,10 @@ public:
     // What Save writes: the new picture's bytes, or empty bytes to remove
     // the stored one; nothing when the picture was not changed.
     const std::optional<QByteArray>& pendingChange() const { return pending_; }
-    // The thumbnail drawn (null: none) and the text shown with or instead of it.
+    // The thumbnail drawn (null: none; an animation's frame of the moment)
+    // and the text shown with or instead of it.
     QImage thumbnail() const;
+    AnimatedPicture* animation() const { return movie_.get(); }
     QString note() const;
     // A picture, one that cannot be shown, or a pending change.
     bool hasContent() const;
@@ -80,6 +86,7 @@ private:
     QRect imageRect() const;
     QRect noteRect() const;
     void changed();
+    void animate(bool refitted);
     bool acceptsDrag(const QMimeData* mime) const;
 
     QMenu* menu_;
@@ -96,6 +103,9 @@ private:
     std::optional<QByteArray> pending_;
     QImage pendingThumb_;
     QSize fittedTo_;  // the picture area the thumbnails were made for
+    // The shown thumbnail's animation, and the bytes it plays.
+    std::unique_ptr<AnimatedPicture> movie_;
+    QByteArray movieBytes_;
     bool editable_ = false;
     bool hadContent_ = false;
     QString lastFolder_;

@@ -26,6 +26,7 @@
 #include "study/documentopener.h"
 #include "study/feedbacknote.h"
 #include "study/module1.h"
+#include "study/picturezoom.h"
 #include "study/questionpicture.h"
 #include "study/questionsource.h"
 
@@ -64,6 +65,10 @@ QuestionWindow::QuestionWindow(SettingsStore& store, SpeechMaker speech, QWidget
     LB_->installEventFilter(this);
 
     picture_ = new QuestionPicture(this);
+    // The step waits for the end of an animation's first play: its subject
+    // may appear only late in it.
+    connect(picture_, &QuestionPicture::firstLoopStarted, &cycle_, &StudyCycle::firstLoopStarted);
+    connect(picture_, &QuestionPicture::firstLoopEnded, &cycle_, &StudyCycle::firstLoopEnded);
 
     lb0_ = new QLabel(this);
     lb0_->setObjectName(QStringLiteral("lb0"));
@@ -143,6 +148,7 @@ void QuestionWindow::applyWindowSettings() {
     QFont f = LB_->font();
     f.setPointSize(settings_.FontSizeNumber);
     LB_->setFont(f);
+    picture_->setFontPoints(settings_.FontSizeNumber);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, OleColour::toColor(OleColour::fromNumber(settings_.formColor)));
     setPalette(pal);
@@ -233,6 +239,9 @@ void QuestionWindow::closeEvent(QCloseEvent* e) {
 }
 
 void QuestionWindow::endProcess() {
+    // A picture still zoomed must not run the cycle again as it closes.
+    zoomPaused_ = false;
+    if (zoom_) zoom_->hide();
     cycle_.stop();
     note_->hide();
     qCInfo(lcDisplay) << "ending";

@@ -15,6 +15,7 @@
 class QLabel;
 class QMenu;
 class QuestionPicture;
+class PictureZoom;
 class QAction;
 class SettingsStore;
 class FeedbackNote;
@@ -66,6 +67,9 @@ public:
     void removeShownFromPersonalList();                             // K, Delete
     void stepByKey(int direction) { cycle_.stepByKey(direction); }  // Right +1, Left -1
     void toggleAnswersAfterPause();                                 // H
+    // The picture at its own size over the display; the cycle waits meanwhile.
+    void zoomPicture();  // Z, or a click on the picture
+    PictureZoom* zoom() const { return zoom_; }
     FeedbackNote* note() const { return note_.get(); }
     // Whether the display shows the personal list itself (not the fallback).
     bool showingPersonalList() const;
@@ -113,6 +117,7 @@ private:
     void previewFontSize(int points);
     void previewTextColour(std::uint32_t ole, bool withSample);
     void previewFormColour(std::uint32_t ole);
+    void resumeAfterZoom();
 
     StudySettings studySettings_;
     // The record, for reading; changes go through studySettings_.
@@ -123,6 +128,8 @@ private:
     QLabel* LB_ = nullptr;
     QLabel* lb0_ = nullptr;
     QuestionPicture* picture_ = nullptr;  // above the text when the record has one
+    PictureZoom* zoom_ = nullptr;         // made at the first look
+    bool zoomPaused_ = false;             // the zoom, not the learner, paused the cycle
     QMenu* mnumain_ = nullptr;
     // The text in LB when the screen could not show the record whole (empty
     // otherwise).

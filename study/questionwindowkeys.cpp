@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The display window's keys, beyond the menu: the personal list in one key,
-// a step forward and back, pause, help, and answers after half a step.
+// a step forward and back, pause, help, answers after half a step, and the
+// picture at its own size.
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QScreen>
 
 #include "platform/datafolder.h"
 #include "platform/logging.h"
@@ -13,6 +15,8 @@
 #include "questionbank/recordset.h"
 #include "study/feedbacknote.h"
 #include "study/personallist.h"
+#include "study/picturezoom.h"
+#include "study/questionpicture.h"
 #include "study/questionsource.h"
 #include "study/questionwindow.h"
 
@@ -55,6 +59,9 @@ void QuestionWindow::keyPressEvent(QKeyEvent* e) {
             break;
         case Qt::Key_H:
             if (!again) toggleAnswersAfterPause();
+            break;
+        case Qt::Key_Z:
+            if (!again) zoomPicture();
             break;
         default:
             QWidget::keyPressEvent(e);
@@ -152,4 +159,35 @@ void QuestionWindow::toggleAnswersAfterPause() {
     tell(settings_.delayword == 1 ? QStringLiteral("稍后显示答案：开")
                                   : QStringLiteral("稍后显示答案：关"),
          FeedbackNote::kShortMs);
+}
+
+void QuestionWindow::zoomPicture() {
+    if (zoom_ && zoom_->isOpen()) return;
+    if (!picture_->shown()) {
+        tell(QStringLiteral("这道题没有图片"), FeedbackNote::kShortMs);
+        return;
+    }
+    if (!zoom_) {
+        zoom_ = new PictureZoom(this);
+        connect(zoom_, &PictureZoom::closed, this, &QuestionWindow::resumeAfterZoom);
+    }
+    const QScreen* s = screen();
+    const QRect available = s ? s->availableGeometry() : QRect(0, 0, 1024, 768);
+    if (!zoom_->open(picture_->bytes(), available)) return;
+    // The learner reads the picture: no step while it is open. A cycle the
+    // learner paused stays paused after it.
+    zoomPaused_ = cycle_.isRunning();
+    if (!zoomPaused_) return;
+    // Running again after a reload, though paused before it: the learner's
+    // pause is what the window then shows, and the close runs the cycle.
+    if (cycle_.pace() != StudyCycle::Pace::Running) cycle_.togglePause();
+    togglePause();
+    qCInfo(lcDisplay) << "display waits while the picture is zoomed";
+}
+
+void QuestionWindow::resumeAfterZoom() {
+    if (!zoomPaused_) return;
+    zoomPaused_ = false;
+    if (cycle_.pace() == StudyCycle::Pace::Paused) togglePause();
+    qCInfo(lcDisplay) << "display goes on after the zoom";
 }

@@ -170,7 +170,13 @@ void QuestionWindow::mouseMoveEvent(QMouseEvent* e) {
     if (manualDrag_) move(e->globalPosition().toPoint() - dragOffset_);
 }
 
-void QuestionWindow::mouseReleaseEvent(QMouseEvent*) {
+void QuestionWindow::mouseReleaseEvent(QMouseEvent* e) {
+    // A click on the picture (the button let go where it was pressed, no
+    // drag begun) shows it at its own size.
+    const bool click = moveOnMotion_ && e->button() == Qt::LeftButton;
+    // The label's events come here too, in its own coordinates.
+    const QPoint at = picture_->mapFromGlobal(e->globalPosition().toPoint());
+    if (click && picture_->shown() && picture_->rect().contains(at)) zoomPicture();
     moveOnMotion_ = false;
     manualDrag_ = false;
 }

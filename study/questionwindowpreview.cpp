@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "platform/olecolour.h"
+#include "study/questionpicture.h"
 #include "study/questionwindow.h"
 
 namespace {
@@ -24,6 +25,7 @@ void QuestionWindow::previewFontSize(int points) {
     QFont f = LB_->font();
     f.setPointSize(points);
     LB_->setFont(f);
+    picture_->setFontPoints(points);
     fitToText();
     repaint();
 }

@@ -20,6 +20,10 @@ bool StepAside::counts(const QObject* o) const {
     if (!o->isWidgetType() || o == &display_) return false;
     const auto* w = static_cast<const QWidget*>(o);
     if (!w->isWindow()) return false;
+    // The display's own frameless windows (its picture at full size) are
+    // part of it: they stack with it.
+    if (w->parentWidget() == &display_ && (w->windowFlags() & Qt::FramelessWindowHint))
+        return false;
     switch (w->windowType()) {
         case Qt::Popup:
         case Qt::ToolTip:

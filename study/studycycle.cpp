@@ -51,6 +51,7 @@ void StudyCycle::showCurrent() {
     // Every record starts its own step: a reveal or an answer's speech left
     // from the previous one no longer applies.
     revealTimer_.stop();
+    picture_ = Picture::Still;  // the window tells whether this one plays
     answer_ = hasRecord_ && settings_().answerLater ? Answer::Hidden : Answer::Shown;
     if (answerHidden()) revealTimer_.start(settings_().secondsPerStep * 500);
     if (hasRecord_)
@@ -63,6 +64,28 @@ void StudyCycle::showCurrent() {
 
 void StudyCycle::onStepTimer() {
     // Ticks do not pile up behind the speech: one waits for its end.
+    if (isSpeaking()) {
+        voice_ = Voice::SpeakingStepDue;
+        return;
+    }
+    if (picture_ != Picture::Still) {
+        picture_ = Picture::FirstLoopStepDue;
+        return;
+    }
+    step(1, false);
+}
+
+void StudyCycle::firstLoopStarted() {
+    // Started again (fitted to a new size), it keeps a step already due.
+    if (hasRecord_ && picture_ == Picture::Still) picture_ = Picture::FirstLoop;
+}
+
+void StudyCycle::firstLoopEnded() {
+    const bool stepDue = picture_ == Picture::FirstLoopStepDue;
+    picture_ = Picture::Still;
+    if (!stepDue) return;
+    qCInfo(lcDisplay) << "first play of the animation ended: the step due follows";
+    // The speech of an answer shown meanwhile still holds the step.
     if (isSpeaking()) {
         voice_ = Voice::SpeakingStepDue;
         return;
@@ -164,7 +187,13 @@ void StudyCycle::speechEnded(int request, bool played) {
             return;
         }
     }
-    if (stepDue) step(1, false);
+    if (!stepDue) return;
+    // The animation's first play still holds the step.
+    if (picture_ != Picture::Still) {
+        picture_ = Picture::FirstLoopStepDue;
+        return;
+    }
+    step(1, false);
 }
 
 void StudyCycle::togglePause() {
@@ -177,6 +206,7 @@ void StudyCycle::togglePause() {
         stepTimer_.stop();
         // A stopped timer has no tick due.
         if (voice_ == Voice::SpeakingStepDue) voice_ = Voice::Speaking;
+        if (picture_ == Picture::FirstLoopStepDue) picture_ = Picture::FirstLoop;
         pace_ = Pace::Paused;
     }
 }

@@ -51,6 +51,10 @@ public:
     // The shown record's answer with "answer later" on: hidden for half a
     // step; its speech, when wanted, follows the question's.
     enum class Answer { Shown, Hidden, HiddenToSpeak, RevealedToSpeak };
+    // The shown record's animation. Its subject may appear only late in the
+    // animation, so a tick during its first play falls due instead of
+    // stepping, and the step follows when that play ends.
+    enum class Picture { Still, FirstLoop, FirstLoopStepDue };
 
     StudyCycle(Records& records, SettingsSource settings, SpeechMaker speech,
                QObject* parent = nullptr);
@@ -73,6 +77,10 @@ public:
     // and the interval starts again from here.
     void stepByKey(int direction);
     void togglePause();
+    // The window started the shown record's animation, and its first play
+    // ended (the animation goes on looping; the cycle no longer waits).
+    void firstLoopStarted();
+    void firstLoopEnded();
     // "Answer later" was switched; switched off, a hidden answer shows now.
     void answerLaterChanged();
     // Before the process ends: no timer, no speech.
@@ -81,6 +89,7 @@ public:
     Pace pace() const { return pace_; }
     Voice voice() const { return voice_; }
     Answer answer() const { return answer_; }
+    Picture picture() const { return picture_; }
     bool isRunning() const { return stepTimer_.isActive(); }
     bool isSpeaking() const {
         return voice_ == Voice::Speaking || voice_ == Voice::SpeakingStepDue;
@@ -122,6 +131,7 @@ private:
     Pace pace_ = Pace::Running;
     Voice voice_ = Voice::Quiet;
     Answer answer_ = Answer::Shown;
+    Picture picture_ = Picture::Still;
     bool hasRecord_ = false;
     QString question_, answerText_;
     int speechRequest_ = 0;  // tells a late notice of an abandoned request apart

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QMenu>
 #include <QTimer>
 #include <QWindow>
@@ -12,10 +13,11 @@
 #include <functional>
 #include <memory>
 
-#include "platform/settingsstore.h"
 #include "editor/questioneditor.h"
+#include "platform/settingsstore.h"
 #include "platform/widgets/messagebox.h"
 #include "study/feedbacknote.h"
+#include "study/picturezoom.h"
 #include "study/studyapp.h"
 #include "tests/support/testenv.h"
 
@@ -118,6 +120,27 @@ TEST_F(StepAsideTest, MenusAndNotesLeaveTheDisplayAbove) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 3000));
     EXPECT_TRUE(displayAbove());
     menu->hide();
+}
+
+TEST_F(StepAsideTest, TheZoomedPictureStandsAboveTheDisplayWhichStaysAbove) {
+    QImage image(400, 200, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    env_->makeBank({{QStringLiteral("交通安全法律"), QStringLiteral("这是什么标线？"),
+                     QStringLiteral("答"), png}});
+    startStudy();
+    ASSERT_TRUE(displayAbove());
+    main().zoomPicture();
+    ASSERT_NE(main().zoom(), nullptr);
+    ASSERT_TRUE(main().zoom()->isVisible());
+    EXPECT_TRUE(main().zoom()->windowFlags() & Qt::WindowStaysOnTopHint);
+    QCoreApplication::processEvents();  // a recount it queued runs
+    EXPECT_TRUE(displayAbove()) << "the zoom is part of the display";
+    main().zoom()->close();
+    EXPECT_TRUE(displayAbove());
 }
 
 TEST_F(StepAsideTest, ADisplayNotKeptAboveStaysAsItIs) {
