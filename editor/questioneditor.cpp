@@ -9,6 +9,7 @@
 
 #include "editor/footedlist.h"
 #include "editor/picturepanel.h"
+#include "editor/questioneditorbox.h"
 #include "platform/folderpath.h"
 #include "platform/logging.h"
 #include "platform/widgets/messagebox.h"
@@ -17,9 +18,8 @@
 #include "questionbank/dberror.h"
 #include "questionbank/queries.h"
 #include "questionbank/recordset.h"
-#include "skin/skinframe.h"
 #include "skin/skinbutton.h"
-
+#include "skin/skinframe.h"
 
 QString QuestionEditor::statusLine(int n, int total) {
     return QStringLiteral("第 ") + QString::number(n) + QStringLiteral(" 行，总数： ") +
@@ -109,7 +109,7 @@ void QuestionEditor::onCategoryChosen() {
     const RecordSet* rs = session_.records();
     if (!rs || (rs->atBOF() && rs->atEOF())) {
         clearFields();
-        questionBox_->setFocus();
+        questionBox()->setFocus();
         adding_ = true;
         return;
     }
@@ -132,6 +132,25 @@ void QuestionEditor::categoryUnreadable(const DbError& e) {
     MessageBox::show(this, MessageBox::Icon::Critical,
                      e.message() + QStringLiteral("\n分类“%1”的题目无法读取，请选择其他分类。")
                                        .arg(categoryBox_->currentText()));
+}
+
+// ---- the question box -----------------------------------------------------
+
+QWidget* QuestionEditor::questionBox() const {
+    return questionLines_ ? static_cast<QWidget*>(questionLines_) : questionLine_;
+}
+
+QString QuestionEditor::questionText() const {
+    return questionLines_ ? questionLines_->text() : questionLine_->text();
+}
+
+void QuestionEditor::showQuestion(const QString& text) {
+    if (questionLines_) {
+        questionLines_->setText(text);
+        return;
+    }
+    questionLine_->setText(text);
+    questionLine_->setCursorPosition(0);
 }
 
 // ---- browsing -----------------------------------------------------------
@@ -159,8 +178,7 @@ void QuestionEditor::selectListEntry(int row) {
 void QuestionEditor::showFields() {
     // A long question or answer shows from its start.
     const RecordSet* rs = session_.records();
-    questionBox_->setText(rs->text(Columns::kEnglish));
-    questionBox_->setCursorPosition(0);
+    showQuestion(rs->text(Columns::kEnglish));
     answerBox_->setText(rs->text(Columns::kChinese));
     answerBox_->setCursorPosition(0);
     showPicture();
@@ -240,7 +258,7 @@ void QuestionEditor::onRowChosen() {
 }
 
 void QuestionEditor::clearFields() {
-    questionBox_->clear();
+    showQuestion({});
     answerBox_->clear();
     picture_->clear();
     picture_->setEditable(session_.records() != nullptr);
@@ -262,7 +280,7 @@ void QuestionEditor::enableBrowsing() {
 void QuestionEditor::onAdd() {
     clearFields();
     disableBrowsing();
-    questionBox_->setFocus();
+    questionBox()->setFocus();
     adding_ = true;
 }
 
@@ -279,6 +297,13 @@ void QuestionEditor::onClose() {
 }
 void QuestionEditor::onMinimise() {
     showMinimized();
+}
+void QuestionEditor::onMaximise() {
+    if (!v_.grows()) return;
+    if (windowState() & Qt::WindowMaximized)
+        showNormal();
+    else
+        showMaximized();
 }
 void QuestionEditor::onExit() {
     end();

@@ -20,7 +20,7 @@ void QuestionEditor::onSave() {
                          QStringLiteral("没有正在显示的题目可以修改，输入的内容没有保存。"));
         return;
     }
-    EditSession::Question q{questionBox_->text(), answerBox_->text(), std::nullopt,
+    EditSession::Question q{questionText(), answerBox_->text(), std::nullopt,
                             picture_->pendingChange()};
     if (v_.hasCategory()) q.category = categoryBox_->currentText();
     try {
