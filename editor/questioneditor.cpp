@@ -10,12 +10,14 @@
 #include "editor/footedlist.h"
 #include "editor/picturepanel.h"
 #include "editor/questioneditorbox.h"
+#include "editor/questioneditorexam.h"
 #include "platform/folderpath.h"
 #include "platform/logging.h"
 #include "platform/widgets/messagebox.h"
 #include "questionbank/categories.h"
 #include "questionbank/columns.h"
 #include "questionbank/dberror.h"
+#include "questionbank/examfields.h"
 #include "questionbank/queries.h"
 #include "questionbank/recordset.h"
 #include "skin/skinbutton.h"
@@ -84,6 +86,7 @@ bool QuestionEditor::load() {
 
 // Shared by loading and by a category with records.
 void QuestionEditor::loadFirstRecord() {
+    showExamFields(session_.records()->hasExamColumns());
     showFields();
     session_.anchorFirst();
     const RecordSet* rs = session_.records();
@@ -107,6 +110,7 @@ void QuestionEditor::onCategoryChosen() {
         return;
     }
     const RecordSet* rs = session_.records();
+    if (rs) showExamFields(rs->hasExamColumns());
     if (!rs || (rs->atBOF() && rs->atEOF())) {
         clearFields();
         questionBox()->setFocus();
@@ -181,6 +185,7 @@ void QuestionEditor::showFields() {
     showQuestion(rs->text(Columns::kEnglish));
     answerBox_->setText(rs->text(Columns::kChinese));
     answerBox_->setCursorPosition(0);
+    if (examShown_) exam_->showFields(ExamFields::of(*rs));
     showPicture();
 }
 
@@ -260,6 +265,7 @@ void QuestionEditor::onRowChosen() {
 void QuestionEditor::clearFields() {
     showQuestion({});
     answerBox_->clear();
+    if (exam_) exam_->clear();
     picture_->clear();
     picture_->setEditable(session_.records() != nullptr);
 }

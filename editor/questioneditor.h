@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QToolButton;
 class QuestionBox;
+class ExamPanel;
 class QuestionListModel;
 class SkinFrame;
 class SkinButton;
@@ -86,6 +87,8 @@ private:
     T* place(T* w, const char* name);
     void keepDocumentedPlaces();
     void layOutControls();
+    // The exam-form fields, below the answer box, for a file with their columns.
+    void showExamFields(bool on);
 
     // The question box, one line or several (questioneditor.cpp).
     QWidget* questionBox() const;
@@ -133,6 +136,8 @@ private:
     // The question's picture: its thumbnail and the button of its menu.
     PicturePanel* picture_ = nullptr;
     SkinButton* pictureButton_ = nullptr;
+    ExamPanel* exam_ = nullptr;
+    bool examShown_ = false;
     // The controls that follow the window's size, each with its documented place.
     struct Stretched {
         QWidget* widget;

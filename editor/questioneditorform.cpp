@@ -13,6 +13,7 @@
 #include "editor/picturepanel.h"
 #include "editor/questioneditor.h"
 #include "editor/questioneditorbox.h"
+#include "editor/questioneditorexam.h"
 #include "editor/questionlistmodel.h"
 #include "skin/skinbutton.h"
 #include "skin/skinframe.h"
@@ -101,6 +102,10 @@ void QuestionEditor::buildFields() {
     answerLabel_ = place(new QLabel(canvas_), "Label_5");
     answerBox_ = place(new QLineEdit(canvas_), "text2");
     for (QLabel* l : {answerLabel_, questionLabel_}) l->setFont(labelFont());
+    // Only a window that grows has room for the exam-form fields.
+    if (!v_.grows()) return;
+    exam_ = new ExamPanel(canvas_);
+    exam_->hide();
 }
 
 void QuestionEditor::buildButtons() {
@@ -219,9 +224,24 @@ void QuestionEditor::keepDocumentedPlaces() {
 }
 
 void QuestionEditor::layOutControls() {
-    const QSize extra = size() - v_.frame;
+    const QRect answer = v_.geometry.value(QStringLiteral("text2"));
+    const Stretch::Insert room{answer.bottom() + 1, examShown_ ? ExamPanel::kHeight : 0};
+    const QSize extra = size() - v_.frame - QSize(0, room.height);
     for (const Stretched& s : stretched_)
-        s.widget->setGeometry(s.stretch.apply(s.documented, extra));
+        s.widget->setGeometry(s.stretch.apply(s.documented, extra, room));
+    if (!exam_) return;
+    const QRect below = answerBox_->geometry();
+    exam_->setGeometry(below.left(), below.bottom() + 9, below.width(), room.height - 13);
+}
+
+void QuestionEditor::showExamFields(bool on) {
+    if (!exam_ || on == examShown_) return;
+    examShown_ = on;
+    exam_->setVisible(on);
+    const QSize smallest = v_.frame + QSize(0, on ? ExamPanel::kHeight : 0);
+    setMinimumSize(smallest);
+    if (height() < smallest.height()) resize(width(), smallest.height());
+    layOutControls();
 }
 
 void QuestionEditor::resizeEvent(QResizeEvent*) {

@@ -32,10 +32,12 @@ int down(Stretch::Down d, int dy) {
 
 }  // namespace
 
-QRect Stretch::apply(const QRect& documented, QSize extra) const {
+QRect Stretch::apply(const QRect& documented, QSize extra, Insert insert) const {
     const int dx = qMax(0, extra.width()), dy = qMax(0, extra.height());
     const int l = across(left, dx), r = across(right, dx);
-    const int t = down(top, dy), b = down(bottom, dy);
+    auto opened = [&](int y) { return insert.height > 0 && y >= insert.below ? insert.height : 0; };
+    const int t = down(top, dy) + opened(documented.top());
+    const int b = down(bottom, dy) + opened(documented.bottom());
     return {documented.x() + l, documented.y() + t, documented.width() + r - l,
             documented.height() + b - t};
 }

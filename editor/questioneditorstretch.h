@@ -23,9 +23,20 @@ struct Stretch {
     Across left = Across::Stay, right = Across::Stay;
     Down top = Down::Stay, bottom = Down::Stay;
 
-    // `documented` moved for a form `extra` pixels larger than documented.
-    // A form smaller than documented counts as documented.
-    QRect apply(const QRect& documented, QSize extra) const;
+    // Room opened across the form: edges documented at or below `below`
+    // move down by `height`, on top of their share of the extra height.
+    struct Insert {
+        int below = 0;
+        int height = 0;
+    };
+
+    // `documented` moved for a form `extra` pixels larger than documented
+    // (not counting the inserted room). A form smaller than documented
+    // counts as documented.
+    QRect apply(const QRect& documented, QSize extra, Insert insert) const;
+    QRect apply(const QRect& documented, QSize extra) const {
+        return apply(documented, extra, {0, 0});
+    }
 
     // Shorthands for the table of a variant.
     static constexpr Stretch fixed() { return {}; }

@@ -6,6 +6,7 @@
 
 #include "editor/picturepanel.h"
 #include "editor/questioneditor.h"
+#include "editor/questioneditorexam.h"
 #include "platform/logging.h"
 #include "platform/widgets/messagebox.h"
 #include "questionbank/dberror.h"
@@ -23,6 +24,7 @@ void QuestionEditor::onSave() {
     EditSession::Question q{questionText(), answerBox_->text(), std::nullopt,
                             picture_->pendingChange()};
     if (v_.hasCategory()) q.category = categoryBox_->currentText();
+    if (examShown_) q.exam = exam_->fields();
     try {
         if (!session_.save(adding_, q)) return;
         session_.anchorFirst();
