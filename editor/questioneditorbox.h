@@ -3,9 +3,10 @@
 #include <QPlainTextEdit>
 #include <QString>
 
-// The question box of an editor whose window grows: several lines of plain
-// text, wrapped at the box's edge, scrolled when they do not fit. It reads
-// and shows its text the way the one-line box does.
+// Several lines of plain text, wrapped at the box's edge, scrolled when they
+// do not fit: the question box of an editor whose window grows, and the
+// explanation of an exam-form question. It reads and shows its text the way
+// the one-line box does.
 class QuestionBox : public QPlainTextEdit {
     Q_OBJECT
 public:

@@ -66,6 +66,11 @@ TEST(EditorStretch, EdgesMoveByTheirShareOfTheExtraSize) {
     EXPECT_EQ(Stretch::follow(A::Middle, D::Stay).apply(r, {90, 60}), QRect(70, 20, 100, 50))
         << "the middle of the right column's growth: 30 + 60 / 2";
     EXPECT_EQ(Stretch::fixed().apply(r, {90, 60}), r);
+    // Room of 30 opened from y 45 down: the bottom edge (69) moves down by it
+    // as well, the top edge (20) does not; from y 70 down nothing of it moves.
+    EXPECT_EQ(grows.apply(r, {90, 60}, {45, 30}), QRect(40, 40, 160, 120));
+    EXPECT_EQ(grows.apply(r, {90, 60}, {70, 30}), QRect(40, 40, 160, 90));
+    EXPECT_EQ(grows.apply(r, {0, 0}, {0, 30}), r.translated(0, 30));
 }
 
 TEST(ManagerWindowGrows, ResizedTheControlsFollowAndRestoredTheyStandAsDocumented) {
