@@ -11,8 +11,46 @@ QFont font(const QStringList& families, double points, bool bold = false) {
     f.setBold(bold);
     return f;
 }
+
+// The list column on the left keeps its share of the extra width small; the
+// boxes, where the long questions are edited, take the rest. The question box
+// and the picture take the extra height; the buttons keep to the bottom.
+QHash<QString, Stretch> managerStretch() {
+    using A = Stretch::Across;
+    using D = Stretch::Down;
+    const Stretch atRight = Stretch::follow(A::Column, D::Stay);
+    const Stretch atBottomRight = Stretch::follow(A::Column, D::Edge);
+    const Stretch wideAtTop{A::Column, A::Edge, D::Stay, D::Stay};
+    return {
+        {QStringLiteral("xptopbuttons3"), Stretch::follow(A::Edge, D::Stay)},
+        {QStringLiteral("xptopbuttons2"), Stretch::follow(A::Edge, D::Stay)},
+        {QStringLiteral("xptopbuttons1"), Stretch::follow(A::Edge, D::Stay)},
+        {QStringLiteral("Label2"), atRight},
+        {QStringLiteral("Combo1"), wideAtTop},
+        {QStringLiteral("Label_6"), atRight},
+        {QStringLiteral("text1"), {A::Column, A::Edge, D::Stay, D::Question}},
+        {QStringLiteral("Label_5"), Stretch::follow(A::Column, D::Question)},
+        {QStringLiteral("text2"), {A::Column, A::Edge, D::Question, D::Question}},
+        {QStringLiteral("picture"), {A::Column, A::Edge, D::Question, D::Edge}},
+        {QStringLiteral("cmdPicture"), Stretch::follow(A::Middle, D::Edge)},
+        {QStringLiteral("cmdSave"), atBottomRight},
+        {QStringLiteral("CmdAdd"), atBottomRight},
+        {QStringLiteral("cmdDelete"), atBottomRight},
+        {QStringLiteral("Command1"), atBottomRight},
+        {QStringLiteral("List1"), {A::Stay, A::Column, D::Stay, D::Edge}},
+        {QStringLiteral("cmdGFirst"), Stretch::follow(A::Stay, D::Edge)},
+        {QStringLiteral("cmdPrev"), Stretch::follow(A::Stay, D::Edge)},
+        {QStringLiteral("txtGCurent"), {A::Stay, A::Column, D::Edge, D::Edge}},
+        {QStringLiteral("cmdNext"), atBottomRight},
+        {QStringLiteral("cmdGLast"), atBottomRight},
+        {QStringLiteral("cmdGAdd"), atBottomRight},
+    };
+}
+
 }  // namespace
 
+// The two descriptions are laid out by hand, a field or a group of fields a line.
+// clang-format off
 const EditorVariant& EditorVariant::study() {
     static const EditorVariant v{
         Kind::PersonalList,
@@ -45,7 +83,8 @@ const EditorVariant& EditorVariant::study() {
             {QStringLiteral("cmdGAdd"), QRect(312, 464, 17, 17)},
         },
         QRect(),
-        QRect(269, 30, 60, 17)};
+        QRect(269, 30, 60, 17),
+        {}};
     return v;
 }
 
@@ -84,6 +123,8 @@ const EditorVariant& EditorVariant::manager() {
             {QStringLiteral("cmdGAdd"), QRect(232, 416, 17, 17)},
         },
         QRect(361, 244, 104, 148),
-        QRect(368, 400, 89, 25)};
+        QRect(368, 400, 89, 25),
+        managerStretch()};
     return v;
 }
+// clang-format on

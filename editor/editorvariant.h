@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include "editor/questioneditorstretch.h"
+
 // What tells the two copies of the question editor apart: Study's over the
 // personal list, Manager's over one category of the bank. The editor's code
 // is one; only this description differs.
@@ -12,15 +14,15 @@ struct EditorVariant {
     enum class Kind { PersonalList, Bank };
     Kind kind;
     QString caption;
-    QString databaseFile;     // in the program folder
+    QString databaseFile;  // in the program folder
     QString connect;
-    QString questionLabel;    // caption of Label element 6
+    QString questionLabel;  // caption of Label element 6
     QString saveCaption, addCaption, deleteCaption;
-    QString emptyMessage;     // delete on an empty set
-    int deleteThreshold;      // RecordCount at which delete leaves the form adding
-    bool saveIsBrowsing;      // EnableBrowsing enables cmdSave too
+    QString emptyMessage;  // delete on an empty set
+    int deleteThreshold;   // RecordCount at which delete leaves the form adding
+    bool saveIsBrowsing;   // EnableBrowsing enables cmdSave too
     bool closeEndsProgram;
-    bool fixedFrame;
+    bool ownIcon;  // Manager's own icon in the title band, else the default
     QFont buttonFont;
     QSize frame;
     QHash<QString, QRect> geometry;  // control name -> position and size in pixels
@@ -29,8 +31,14 @@ struct EditorVariant {
     // of its button.
     QRect pictureBox;
     QRect pictureButton;
+    // How the controls follow a form made larger than `frame`, by control
+    // name (the picture's panel is "picture"). Empty: the window does not
+    // grow, its controls keep their places at any size.
+    QHash<QString, Stretch> stretch;
 
     bool hasCategory() const { return kind == Kind::Bank; }
+    // The window can be resized and maximised, not below `frame`.
+    bool grows() const { return !stretch.isEmpty(); }
     static const EditorVariant& study();
     static const EditorVariant& manager();
 };

@@ -92,6 +92,7 @@ bool EditSession::save(bool adding, const Question& q) {
         rs_->setField(kChinese, q.chinese);
         if (q.category) rs_->setField(QStringLiteral("category"), *q.category);
         if (q.picture) rs_->setPicture(*q.picture);
+        if (q.exam) rs_->setExam(*q.exam);
         rs_->Update();
     });
     rs_->setBookmark(rs_->LastModified());

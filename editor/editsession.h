@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+#include "questionbank/examfields.h"
+
 class Database;
 class RecordSet;
 
@@ -52,6 +54,7 @@ public:
         QString english, chinese;
         std::optional<QString> category;
         std::optional<QByteArray> picture;  // only a changed picture
+        std::optional<ExamFields> exam;     // only in a file with the exam columns
     };
     // Starts a new record (`adding`) or changes the current one, and writes
     // it unless the question or the answer is blank (false then: nothing is

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -382,7 +383,7 @@ bool PicturePanel::eventFilter(QObject* watched, QEvent* e) {
             if (!key->matches(QKeySequence::Paste) || !editable_) break;
             const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
             // In a text box text wins: only a clipboard without text pastes a picture.
-            const bool textBox = qobject_cast<QLineEdit*>(watched) != nullptr;
+            const bool textBox = qobject_cast<QLineEdit*>(watched) || qobject_cast<QPlainTextEdit*>(watched);
             if (!offersPicture(mime) || (textBox && mime->hasText())) break;
             takeMime(mime);
             return true;

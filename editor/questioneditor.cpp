@@ -9,17 +9,19 @@
 
 #include "editor/footedlist.h"
 #include "editor/picturepanel.h"
+#include "editor/questioneditorbox.h"
+#include "editor/questioneditorexam.h"
 #include "platform/folderpath.h"
 #include "platform/logging.h"
 #include "platform/widgets/messagebox.h"
 #include "questionbank/categories.h"
 #include "questionbank/columns.h"
 #include "questionbank/dberror.h"
+#include "questionbank/examfields.h"
 #include "questionbank/queries.h"
 #include "questionbank/recordset.h"
-#include "skin/skinframe.h"
 #include "skin/skinbutton.h"
-
+#include "skin/skinframe.h"
 
 QString QuestionEditor::statusLine(int n, int total) {
     return QStringLiteral("第 ") + QString::number(n) + QStringLiteral(" 行，总数： ") +
@@ -84,6 +86,7 @@ bool QuestionEditor::load() {
 
 // Shared by loading and by a category with records.
 void QuestionEditor::loadFirstRecord() {
+    showExamFields(session_.records()->hasExamColumns());
     showFields();
     session_.anchorFirst();
     const RecordSet* rs = session_.records();
@@ -107,9 +110,10 @@ void QuestionEditor::onCategoryChosen() {
         return;
     }
     const RecordSet* rs = session_.records();
+    if (rs) showExamFields(rs->hasExamColumns());
     if (!rs || (rs->atBOF() && rs->atEOF())) {
         clearFields();
-        questionBox_->setFocus();
+        questionBox()->setFocus();
         adding_ = true;
         return;
     }
@@ -132,6 +136,25 @@ void QuestionEditor::categoryUnreadable(const DbError& e) {
     MessageBox::show(this, MessageBox::Icon::Critical,
                      e.message() + QStringLiteral("\n分类“%1”的题目无法读取，请选择其他分类。")
                                        .arg(categoryBox_->currentText()));
+}
+
+// ---- the question box -----------------------------------------------------
+
+QWidget* QuestionEditor::questionBox() const {
+    return questionLines_ ? static_cast<QWidget*>(questionLines_) : questionLine_;
+}
+
+QString QuestionEditor::questionText() const {
+    return questionLines_ ? questionLines_->text() : questionLine_->text();
+}
+
+void QuestionEditor::showQuestion(const QString& text) {
+    if (questionLines_) {
+        questionLines_->setText(text);
+        return;
+    }
+    questionLine_->setText(text);
+    questionLine_->setCursorPosition(0);
 }
 
 // ---- browsing -----------------------------------------------------------
@@ -159,10 +182,10 @@ void QuestionEditor::selectListEntry(int row) {
 void QuestionEditor::showFields() {
     // A long question or answer shows from its start.
     const RecordSet* rs = session_.records();
-    questionBox_->setText(rs->text(Columns::kEnglish));
-    questionBox_->setCursorPosition(0);
+    showQuestion(rs->text(Columns::kEnglish));
     answerBox_->setText(rs->text(Columns::kChinese));
     answerBox_->setCursorPosition(0);
+    if (examShown_) exam_->showFields(ExamFields::of(*rs));
     showPicture();
 }
 
@@ -240,8 +263,9 @@ void QuestionEditor::onRowChosen() {
 }
 
 void QuestionEditor::clearFields() {
-    questionBox_->clear();
+    showQuestion({});
     answerBox_->clear();
+    if (exam_) exam_->clear();
     picture_->clear();
     picture_->setEditable(session_.records() != nullptr);
 }
@@ -262,7 +286,7 @@ void QuestionEditor::enableBrowsing() {
 void QuestionEditor::onAdd() {
     clearFields();
     disableBrowsing();
-    questionBox_->setFocus();
+    questionBox()->setFocus();
     adding_ = true;
 }
 
@@ -279,6 +303,13 @@ void QuestionEditor::onClose() {
 }
 void QuestionEditor::onMinimise() {
     showMinimized();
+}
+void QuestionEditor::onMaximise() {
+    if (!v_.grows()) return;
+    if (windowState() & Qt::WindowMaximized)
+        showNormal();
+    else
+        showMaximized();
 }
 void QuestionEditor::onExit() {
     end();

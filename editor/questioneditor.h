@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "editor/editorvariant.h"
 #include "editor/editsession.h"
@@ -14,6 +15,8 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QToolButton;
+class QuestionBox;
+class ExamPanel;
 class QuestionListModel;
 class SkinFrame;
 class SkinButton;
@@ -35,6 +38,9 @@ public:
     // the form should be closed without being shown.
     bool load();
 
+    // Opens at `size` (at least the documented one), centred on the screen.
+    void setStartSize(const QSize& size);
+
     EditSession& session() { return session_; }
     // What ends the program (Manager) or releases the form (Study).
     void setCloser(std::function<void()> f) { closer_ = std::move(f); }
@@ -52,6 +58,7 @@ public:
     void onExit();
     void onClose();
     void onMinimise();
+    void onMaximise();  // and restore, on the second click
 
     void clearFields();
     void disableBrowsing();
@@ -65,6 +72,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
@@ -77,6 +85,15 @@ private:
     void buildPicture();
     template <class T>
     T* place(T* w, const char* name);
+    void keepDocumentedPlaces();
+    void layOutControls();
+    // The exam-form fields, below the answer box, for a file with their columns.
+    void showExamFields(bool on);
+
+    // The question box, one line or several (questioneditor.cpp).
+    QWidget* questionBox() const;
+    QString questionText() const;
+    void showQuestion(const QString& text);
 
     void followSession();
     void showRecord();
@@ -106,9 +123,12 @@ private:
     SkinFrame* canvas_ = nullptr;
     TitleBarButtons *closeButton_ = nullptr, *maximiseButton_ = nullptr, *minimiseButton_ = nullptr;
     QLabel *answerLabel_ = nullptr, *questionLabel_ = nullptr, *categoryLabel_ = nullptr;
-    QLineEdit *questionBox_ = nullptr, *answerBox_ = nullptr, *statusBox_ = nullptr;
+    // Study's question box is one line; Manager's, whose window grows, holds several.
+    QLineEdit* questionLine_ = nullptr;
+    QuestionBox* questionLines_ = nullptr;
+    QLineEdit *answerBox_ = nullptr, *statusBox_ = nullptr;
     SkinButton *saveButton_ = nullptr, *addButton_ = nullptr, *deleteButton_ = nullptr,
-                *exitButton_ = nullptr;
+               *exitButton_ = nullptr;
     QComboBox* categoryBox_ = nullptr;
     FootedList* list_ = nullptr;
     QToolButton *firstButton_ = nullptr, *previousButton_ = nullptr, *nextButton_ = nullptr,
@@ -116,4 +136,13 @@ private:
     // The question's picture: its thumbnail and the button of its menu.
     PicturePanel* picture_ = nullptr;
     SkinButton* pictureButton_ = nullptr;
+    ExamPanel* exam_ = nullptr;
+    bool examShown_ = false;
+    // The controls that follow the window's size, each with its documented place.
+    struct Stretched {
+        QWidget* widget;
+        QRect documented;
+        Stretch stretch;
+    };
+    std::vector<Stretched> stretched_;
 };

@@ -12,9 +12,11 @@
 #include "editor/navpictures.h"
 #include "editor/picturepanel.h"
 #include "editor/questioneditor.h"
+#include "editor/questioneditorbox.h"
+#include "editor/questioneditorexam.h"
 #include "editor/questionlistmodel.h"
-#include "skin/skinframe.h"
 #include "skin/skinbutton.h"
+#include "skin/skinframe.h"
 #include "skin/titlebarbuttons.h"
 
 namespace {
@@ -55,45 +57,55 @@ void QuestionEditor::build() {
     // The frame's stored properties; what is not stored takes its default
     // (Study's editor keeps the default icon).
     QVariantMap stored{{QStringLiteral("Caption"), v_.caption}};
-    if (v_.fixedFrame) {
-        // Manager's own 32 x 32 icon, shown at 16 x 16 in the band.
+    if (v_.ownIcon)  // Manager's own 32 x 32 icon, shown at 16 x 16 in the band.
         stored.insert(QStringLiteral("Icon"), QVariant::fromValue(NavPictures::managerIcon()));
-        stored.insert(QStringLiteral("Fixed_Single"), true);
-    }
     canvas_->loadProperties(stored);
-    if (v_.fixedFrame)
-        setFixedSize(v_.frame);
-    else
-        resize(v_.frame);
+    // Below the documented size the controls would overlap.
+    if (v_.grows()) setMinimumSize(v_.frame);
 
     minimiseButton_ = place(new TitleBarButtons(canvas_), "xptopbuttons3");
     minimiseButton_->setValue(2);
     maximiseButton_ = place(new TitleBarButtons(canvas_), "xptopbuttons2");
     maximiseButton_->setValue(1);
-    maximiseButton_->setEnabled(false);
+    maximiseButton_->setEnabled(v_.grows());
     closeButton_ = place(new TitleBarButtons(canvas_), "xptopbuttons1");
     closeButton_->setValue(0);
     connect(closeButton_, &TitleBarButtons::Click, this, &QuestionEditor::onClose);
     connect(minimiseButton_, &TitleBarButtons::Click, this, &QuestionEditor::onMinimise);
+    connect(maximiseButton_, &TitleBarButtons::Click, this, &QuestionEditor::onMaximise);
 
     buildFields();
     buildButtons();
     buildList();
     buildNavigation();
     buildPicture();
+    keepDocumentedPlaces();
 
     setWindowTitle(v_.caption);
+    setStartSize(v_.frame);
+}
+
+void QuestionEditor::setStartSize(const QSize& size) {
+    resize(size.expandedTo(v_.frame));
     if (const QScreen* s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - QPoint(v_.frame.width() / 2, v_.frame.height() / 2));
+        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     canvas_->cutCorners(this);
 }
 
 void QuestionEditor::buildFields() {
     questionLabel_ = place(new QLabel(canvas_), "Label_6");
-    questionBox_ = place(new QLineEdit(canvas_), "text1");
+    // A box of several lines only where the window can grow to show them.
+    if (v_.grows())
+        questionLines_ = place(new QuestionBox(canvas_), "text1");
+    else
+        questionLine_ = place(new QLineEdit(canvas_), "text1");
     answerLabel_ = place(new QLabel(canvas_), "Label_5");
     answerBox_ = place(new QLineEdit(canvas_), "text2");
     for (QLabel* l : {answerLabel_, questionLabel_}) l->setFont(labelFont());
+    // Only a window that grows has room for the exam-form fields.
+    if (!v_.grows()) return;
+    exam_ = new ExamPanel(canvas_);
+    exam_->hide();
 }
 
 void QuestionEditor::buildButtons() {
@@ -203,7 +215,44 @@ bool QuestionEditor::eventFilter(QObject* watched, QEvent* e) {
     return QWidget::eventFilter(watched, e);
 }
 
+// Taken once the controls stand at their documented places: the layout of
+// any size starts from these.
+void QuestionEditor::keepDocumentedPlaces() {
+    for (auto it = v_.stretch.begin(); it != v_.stretch.end(); ++it)
+        if (auto* w = canvas_->findChild<QWidget*>(it.key(), Qt::FindDirectChildrenOnly))
+            stretched_.push_back({w, w->geometry(), it.value()});
+}
+
+void QuestionEditor::layOutControls() {
+    const QRect answer = v_.geometry.value(QStringLiteral("text2"));
+    const Stretch::Insert room{answer.bottom() + 1, examShown_ ? ExamPanel::kHeight : 0};
+    const QSize extra = size() - v_.frame - QSize(0, room.height);
+    for (const Stretched& s : stretched_)
+        s.widget->setGeometry(s.stretch.apply(s.documented, extra, room));
+    if (!exam_) return;
+    const QRect below = answerBox_->geometry();
+    exam_->setGeometry(below.left(), below.bottom() + 9, below.width(), room.height - 13);
+}
+
+void QuestionEditor::showExamFields(bool on) {
+    if (!exam_ || on == examShown_) return;
+    examShown_ = on;
+    exam_->setVisible(on);
+    const QSize smallest = v_.frame + QSize(0, on ? ExamPanel::kHeight : 0);
+    setMinimumSize(smallest);
+    if (height() < smallest.height()) resize(width(), smallest.height());
+    layOutControls();
+}
+
 void QuestionEditor::resizeEvent(QResizeEvent*) {
     // The frame covers the whole client area, whatever size the user drags to.
     canvas_->resize(size());
+    layOutControls();
+}
+
+void QuestionEditor::changeEvent(QEvent* e) {
+    // The middle title button offers what a click would do next.
+    if (e->type() == QEvent::WindowStateChange && v_.grows())
+        maximiseButton_->setValue(windowState() & Qt::WindowMaximized ? 3 : 1);
+    QWidget::changeEvent(e);
 }

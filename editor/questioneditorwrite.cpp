@@ -6,6 +6,7 @@
 
 #include "editor/picturepanel.h"
 #include "editor/questioneditor.h"
+#include "editor/questioneditorexam.h"
 #include "platform/logging.h"
 #include "platform/widgets/messagebox.h"
 #include "questionbank/dberror.h"
@@ -20,9 +21,10 @@ void QuestionEditor::onSave() {
                          QStringLiteral("没有正在显示的题目可以修改，输入的内容没有保存。"));
         return;
     }
-    EditSession::Question q{questionBox_->text(), answerBox_->text(), std::nullopt,
+    EditSession::Question q{questionText(), answerBox_->text(), std::nullopt,
                             picture_->pendingChange()};
     if (v_.hasCategory()) q.category = categoryBox_->currentText();
+    if (examShown_) q.exam = exam_->fields();
     try {
         if (!session_.save(adding_, q)) return;
         session_.anchorFirst();

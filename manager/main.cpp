@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Manager: edits the question bank one category at a time.
 #include <QApplication>
+#include <QScreen>
 
+#include "editor/questioneditor.h"
 #include "manager/bankbackup.h"
+#include "manager/windowsizememory.h"
 #include "platform/commandline.h"
 #include "platform/datafolder.h"
 #include "platform/qttranslations.h"
-#include "editor/questioneditor.h"
+#include "platform/settingsstore.h"
 
 int main(int argc, char** argv) {
     const auto answered = CommandLine::answerBeforeStart(
@@ -26,7 +29,19 @@ int main(int argc, char** argv) {
     QuestionEditor form(EditorVariant::manager(), DataFolder::path());
     form.session().setBeforeFirstWrite(&BankBackup::make);
     form.setCloser([] { QCoreApplication::exit(0); });
+    SettingsStore store;
+    WindowSizeMemory size(store, EditorVariant::manager().frame);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const WindowSizeMemory::Size opened =
+        size.restore(screen ? screen->availableGeometry() : QRect());
+    form.setStartSize(opened.normal);
     form.load();
-    form.show();
-    return app.exec();
+    if (opened.maximised)
+        form.showMaximized();
+    else
+        form.show();
+    const int status = app.exec();
+    // The size under a maximised window is the one a restore goes back to.
+    size.keep({form.normalGeometry().size(), form.isMaximized()});
+    return status;
 }

@@ -48,3 +48,21 @@ QRect edges::dragged(const QRect& g, Edge e, QPoint delta) {
     return {g.x() + m.left * dx, g.y() + m.top * dy, g.width() + m.width * dx,
             g.height() + m.height * dy};
 }
+
+QRect edges::heldTo(const QRect& wanted, Edge e, QSize smallest) {
+    const EdgeMove& m = zoneOf(e).move;
+    QRect r = wanted;
+    if (r.width() < smallest.width()) {
+        if (m.left)
+            r.setLeft(r.left() + r.width() - smallest.width());
+        else
+            r.setWidth(smallest.width());
+    }
+    if (r.height() < smallest.height()) {
+        if (m.top)
+            r.setTop(r.top() + r.height() - smallest.height());
+        else
+            r.setHeight(smallest.height());
+    }
+    return r;
+}

@@ -2,6 +2,7 @@
 #pragma once
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <Qt>
 #include <array>
 
@@ -25,5 +26,8 @@ Qt::CursorShape cursor(Edge e);
 // geometry after its edge was dragged by delta: the dragged sides follow the
 // mouse, the opposite ones stay where they are.
 QRect dragged(const QRect& geometry, Edge e, QPoint delta);
+// `wanted` no smaller than `smallest`: the dragged sides stop there, the
+// opposite ones stay where they are.
+QRect heldTo(const QRect& wanted, Edge e, QSize smallest);
 
 }  // namespace edges

@@ -101,8 +101,11 @@ void SkinFrame::resizeByDrag(QWidget* target, QPoint press, QPoint release, Edge
         qCDebug(lcSkin) << "resize refused:" << code << wanted << target->windowState();
         return;
     }
-    target->setGeometry(wanted);
-    qCDebug(lcSkin) << "resized" << target->objectName() << "by code" << code << "to" << wanted;
+    // A form with a smallest size stops there; left to itself the window
+    // system would keep the size by moving the side that was not dragged.
+    const QRect held = edges::heldTo(wanted, edge, target->minimumSize());
+    target->setGeometry(held);
+    qCDebug(lcSkin) << "resized" << target->objectName() << "by code" << code << "to" << held;
 }
 
 bool SkinFrame::dispatchMouse(QObject* watched, QMouseEvent* e) {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "editor/questioneditor.h"
+#include "editor/questioneditorbox.h"
 #include "platform/widgets/messagebox.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
@@ -18,6 +19,22 @@
 #include "skin/titlebarbuttons.h"
 #include "tests/support/testenv.h"
 
+// The question box of either editor, one line (Study) or several (Manager):
+// what the tests read of it.
+struct QuestionField {
+    QWidget* box;
+    QLineEdit* line() const { return qobject_cast<QLineEdit*>(box); }
+    QuestionBox* lines() const { return qobject_cast<QuestionBox*>(box); }
+    QString text() const { return line() ? line()->text() : lines()->text(); }
+    int cursorPosition() const {
+        return line() ? line()->cursorPosition() : lines()->cursorPosition();
+    }
+    bool hasFocus() const { return box->hasFocus(); }
+    QVariant inputMethodQuery(Qt::InputMethodQuery q) const { return box->inputMethodQuery(q); }
+    const QuestionField* operator->() const { return this; }
+    operator QWidget*() const { return box; }
+};
+
 // One editor over a private program folder, driven through its widgets.
 struct EditorFixture {
     TestEnv env;
@@ -25,7 +42,9 @@ struct EditorFixture {
     std::unique_ptr<QuestionEditor> form;
     int closed = 0;
 
-    EditorFixture() { MessageBox::setHook([this](const MessageBox::Shown& s) { messages.push_back(s); }); }
+    EditorFixture() {
+        MessageBox::setHook([this](const MessageBox::Shown& s) { messages.push_back(s); });
+    }
     ~EditorFixture() {
         form.reset();
         MessageBox::setHook({});
@@ -45,7 +64,11 @@ struct EditorFixture {
         EXPECT_NE(c, nullptr) << name;
         return c;
     }
-    QLineEdit* text1() const { return w<QLineEdit>("text1"); }
+    QuestionField text1() const {
+        QWidget* box = w("text1");
+        EXPECT_TRUE(qobject_cast<QLineEdit*>(box) || qobject_cast<QuestionBox*>(box));
+        return {box};
+    }
     QLineEdit* text2() const { return w<QLineEdit>("text2"); }
     QListView* list() const { return w<QListView>("List1"); }
     // The list's entries as its model gives them to the view.
@@ -63,11 +86,18 @@ struct EditorFixture {
         const QRect r = list()->visualRect(list()->model()->index(row, 0));
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, r.center());
     }
-    void type(QLineEdit* box, const QString& text) {
+    template <class Box>
+    void type(Box* box, const QString& text) {
         // keyClicks knows only ASCII keys; insert() types like a user does.
         box->setFocus();
         box->clear();
         box->insert(text);
+    }
+    void type(const QuestionField& field, const QString& text) {
+        if (field.line())
+            type(field.line(), text);
+        else
+            type(field.lines(), text);
     }
     QStringList listEntries() const {
         QStringList out;
@@ -75,7 +105,9 @@ struct EditorFixture {
         return out;
     }
     // The rows of a file, read after the form has let it go.
-    QStringList rows(const QString& file, const QString& query = "select English || '|' || Chinese from Word order by \"index\"") {
+    QStringList rows(
+        const QString& file,
+        const QString& query = "select English || '|' || Chinese from Word order by \"index\"") {
         form.reset();
         auto db = Database::open(env.file(file), {.readOnly = true}, Queries::kBankConnect);
         QStringList out;

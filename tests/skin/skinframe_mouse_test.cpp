@@ -56,6 +56,29 @@ TEST(SkinFrameResize, SmallWindowEdgeCases) {
     }
 }
 
+// A form with a smallest size: a side dragged in stops there and the
+// opposite side stays where it was, at every edge code.
+TEST(SkinFrameResize, SmallestSizeStopsTheDraggedSide) {
+    const struct {
+        const char* zone;
+        QRect expected;  // form at 50,50 100 x 120, smallest 80 x 100, dragged in by 40
+    } cases[] = {
+        {"picleft", {70, 50, 80, 120}},     {"picright", {50, 50, 80, 120}},
+        {"imgresize2", {50, 70, 100, 100}}, {"picbottom", {50, 50, 100, 100}},
+        {"imgresize4", {50, 50, 80, 100}},  {"imgresize5", {70, 50, 80, 100}},
+        {"imgresize6", {50, 70, 80, 100}},  {"imgresize7", {70, 70, 80, 100}},
+    };
+    for (const auto& c : cases) {
+        SkinForm f({100, 120}, {50, 50});
+        f.form->setMinimumSize(80, 100);
+        const QString zone = QLatin1String(c.zone);
+        const bool movesLeft = zone == "picleft" || zone == "imgresize5" || zone == "imgresize7";
+        const bool movesTop = zone == "imgresize2" || zone == "imgresize6" || zone == "imgresize7";
+        dragOn(f.part(zone), {2, 2}, {movesLeft ? 40 : -40, movesTop ? 40 : -40});
+        EXPECT_EQ(f.form->geometry(), c.expected) << c.zone;
+    }
+}
+
 TEST(SkinFrameResize, AnyButtonResizes) {
     SkinForm f;
     dragOn(f.part(QStringLiteral("picbottom")), {100, 2}, {0, 20}, Qt::RightButton);
