@@ -189,6 +189,12 @@ void StudyCycle::answerLaterChanged() {
     emit textChanged();
 }
 
+void StudyCycle::rereadAnswer() {
+    if (!hasRecord_ || !records_.hasCurrent()) return;
+    answerText_ = records_.answer();
+    emit textChanged();
+}
+
 void StudyCycle::stop() {
     stepTimer_.stop();
     revealTimer_.stop();
