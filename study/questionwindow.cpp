@@ -42,9 +42,14 @@ const char* QuestionWindow::webSite() {
     return "https://gab.122.gov.cn/";
 }
 
-QString QuestionWindow::displayText(const QString& question, const QString& answer) {
-    return question + QStringLiteral("  ") + QStringLiteral("(后面为答案）") +
-           QStringLiteral("  ") + answer;
+QString QuestionWindow::displayText(const QString& question, const QString& answer,
+                                    bool markerOnOwnLine) {
+    return question + (markerOnOwnLine ? QStringLiteral("\n") : QStringLiteral("  ")) +
+           QStringLiteral("(后面为答案）") + QStringLiteral("  ") + answer;
+}
+
+QString QuestionWindow::shownText() const {
+    return displayText(cycle_.shownQuestion(), cycle_.shownAnswer(), markerOnOwnLine_);
 }
 
 QuestionWindow::QuestionWindow(SettingsStore& store, SpeechMaker speech, QWidget* parent)
@@ -53,6 +58,7 @@ QuestionWindow::QuestionWindow(SettingsStore& store, SpeechMaker speech, QWidget
       cycle_(
           records_, [this] { return cycleSettings(); }, std::move(speech)) {
     setObjectName(QStringLiteral("FrmShow"));
+    records_.setExplanationShown([this] { return settings_.explainword == 1; });
     setWindowTitle(QString());
     setAutoFillBackground(true);
 
@@ -118,6 +124,11 @@ void QuestionWindow::buildMenu() {
     add("mnuwebsite", QStringLiteral("学车网站(&W)"), &QuestionWindow::openWebSite);
     add("aboutus", QStringLiteral("关于我们(&A)"), &QuestionWindow::showAbout);
     mnumain_->addSeparator()->setObjectName(QStringLiteral("link2"));
+    // Entries beyond the documented menu, one group above the exit.
+    mnuexplain_ =
+        add("mnuexplain", QStringLiteral("显示解析(&S)"), &QuestionWindow::toggleExplanations);
+    mnuexplain_->setCheckable(true);
+    mnumain_->addSeparator()->setObjectName(QStringLiteral("link3"));
     add("mnuquit", QStringLiteral("退出(&E)"), &QuestionWindow::quit);
 }
 
@@ -140,6 +151,7 @@ void QuestionWindow::load() {
 
 void QuestionWindow::applyWindowSettings() {
     setWindowFlag(Qt::WindowStaysOnTopHint, settings_.ontopword != 0);
+    mnuexplain_->setChecked(settings_.explainword == 1);
     LB_->move(Twips::toPixels(60), Twips::toPixels(80));
     QPalette lp = LB_->palette();
     lp.setColor(QPalette::WindowText,
@@ -177,8 +189,8 @@ void QuestionWindow::showRecord() {
 
 void QuestionWindow::showText() {
     shortened_.clear();
-    LB_->setText(cycle_.hasRecord() ? displayText(cycle_.shownQuestion(), cycle_.shownAnswer())
-                                    : QString());
+    markerOnOwnLine_ = records_.examForm();
+    LB_->setText(cycle_.hasRecord() ? shownText() : QString());
     LB_->repaint();
     fitToText();
 }
@@ -189,6 +201,12 @@ void QuestionWindow::togglePause() {
     // again without changing it.
     mnustop_->setText(cycle_.pace() == StudyCycle::Pace::Running ? QStringLiteral("暂停(&P)")
                                                                  : QStringLiteral("继续(&C)"));
+}
+
+void QuestionWindow::toggleExplanations() {
+    studySettings_.toggleExplanations();
+    mnuexplain_->setChecked(settings_.explainword == 1);
+    cycle_.rereadAnswer();
 }
 
 void QuestionWindow::showOptions() {

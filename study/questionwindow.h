@@ -82,12 +82,18 @@ public:
     void showOptions();
     void handOverToManager();
     void showEditor();
+    // Shows or hides the explanations of exam-form questions, from the next
+    // text on (the shown one included).
+    void toggleExplanations();
     void openHelp();
     void openWebSite();
     void showAbout();
     void quit();
 
-    static QString displayText(const QString& question, const QString& answer);
+    // Question, answer marker, answer. An exam-form question puts the marker
+    // (and the answer after it) on a line of its own, under its options.
+    static QString displayText(const QString& question, const QString& answer,
+                               bool markerOnOwnLine = false);
     static const char* webSite();
 
 protected:
@@ -104,6 +110,7 @@ private:
     void openRecordSet();
     void showRecord();
     void showText();
+    QString shownText() const;
     StudyCycle::Settings cycleSettings() const;
     void tell(const QString& text, int ms);
     void applyWindowSettings();
@@ -134,8 +141,10 @@ private:
     // The text in LB when the screen could not show the record whole (empty
     // otherwise).
     QString shortened_;
+    bool markerOnOwnLine_ = false;  // the shown record is an exam-form question
     FitOnScreen fitOnScreen_;
     QAction* mnustop_ = nullptr;
+    QAction* mnuexplain_ = nullptr;
     std::unique_ptr<FeedbackNote> note_;
     std::function<EditSession*()> editorFinder_;
     bool changingList_ = false;  // a J or K is in hand (its question may be open)

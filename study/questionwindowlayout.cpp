@@ -28,7 +28,7 @@ int buttonValue(Qt::MouseButtons b) {
 void QuestionWindow::fitToText() {
     // A record's text shortened for the last layout is laid out whole again:
     // the font or the screen may have changed since.
-    const QString whole = displayText(cycle_.shownQuestion(), cycle_.shownAnswer());
+    const QString whole = shownText();
     if (!shortened_.isEmpty() && LB_->text() == shortened_) LB_->setText(whole);
     shortened_.clear();
     const bool recordText = LB_->text() == whole;
@@ -97,13 +97,15 @@ int QuestionWindow::shortenToFit(int width, int room) {
         LB_->setText(text);
         return LB_->heightForWidth(width) <= room;
     };
-    shortened_ = QuestionFit::shorten(cycle_.shownQuestion(), cycle_.shownAnswer(),
-                                      &QuestionWindow::displayText, fits);
+    const auto compose = [this](const QString& question, const QString& answer) {
+        return displayText(question, answer, markerOnOwnLine_);
+    };
+    shortened_ = QuestionFit::shorten(cycle_.shownQuestion(), cycle_.shownAnswer(), compose, fits);
     LB_->setText(shortened_);
     qCInfo(lcDisplay).noquote()
         << QStringLiteral("text shortened to fit the screen: %1 of %2 characters")
                .arg(shortened_.size())
-               .arg(displayText(cycle_.shownQuestion(), cycle_.shownAnswer()).size());
+               .arg(shownText().size());
     return LB_->heightForWidth(width);
 }
 

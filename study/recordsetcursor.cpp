@@ -2,8 +2,10 @@
 #include "study/recordsetcursor.h"
 
 #include "questionbank/columns.h"
+#include "questionbank/examfields.h"
 #include "questionbank/recordset.h"
 #include "study/datacontrol.h"
+#include "study/examtext.h"
 
 int RecordSetCursor::count() const {
     const RecordSet* rs = data_.Recordset();
@@ -38,9 +40,16 @@ int RecordSetCursor::position() const {
 }
 
 QString RecordSetCursor::question() const {
-    return data_.Recordset()->text(Columns::kEnglish);
+    const RecordSet& rs = *data_.Recordset();
+    return ExamText::question(rs.text(Columns::kEnglish), ExamFields::of(rs));
 }
 
 QString RecordSetCursor::answer() const {
-    return data_.Recordset()->text(Columns::kChinese);
+    const RecordSet& rs = *data_.Recordset();
+    const bool explained = explanationShown_ && explanationShown_();
+    return ExamText::answer(rs.text(Columns::kChinese), ExamFields::of(rs), explained);
+}
+
+bool RecordSetCursor::examForm() const {
+    return hasCurrent() && ExamText::isExamForm(ExamFields::of(*data_.Recordset()));
 }

@@ -25,6 +25,8 @@ struct SettingsRecord {
     double formColor = 0;
     // 1: each step shows the answer only after half a step (key H).
     qint16 delayword = SettingsTable::delayword.firstRun;
+    // 1: the explanation of an exam-form question follows its answer.
+    qint16 explainword = SettingsTable::explainword.firstRun;
     QString xxx;
     QString agent;
 };

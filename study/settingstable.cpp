@@ -87,6 +87,8 @@ void logInEffect(const SettingsRecord& r) {
                .arg(r.FontSizeNumber);
     qCInfo(lcSettings).noquote()
         << QStringLiteral("answers after half a step: delayword=%1").arg(r.delayword);
+    qCInfo(lcSettings).noquote()
+        << QStringLiteral("explanations shown: explainword=%1").arg(r.explainword);
 }
 
 }  // namespace
@@ -145,6 +147,7 @@ SettingsRecord read(const SettingsStore& s, const Design& d) {
     r.Spdtimes = readWhole(s, Spdtimes);
     r.FontSizeNumber = readWhole(s, FontSizeNumber);
     r.delayword = readWhole(s, delayword);
+    r.explainword = readWhole(s, explainword);
     logInEffect(r);
     return r;
 }

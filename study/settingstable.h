@@ -70,6 +70,9 @@ inline constexpr Whole FontSizeNumber{"FontSizeNumber", 12, 8, 55};
 // Absent (never switched) or anything but 0 and 1 means off. Neither seeded
 // nor saved: written only when the learner switches it.
 inline constexpr Whole delayword{"delayword", 0, 0, 1};
+// 1: an exam-form question's explanation follows its answer. Like delayword,
+// absent or out of range means off, and only the learner's switch writes it.
+inline constexpr Whole explainword{"explainword", 0, 0, 1};
 
 inline constexpr Colour txtColor{"txtColor", OleColour::kHighlightText, 16777215};  // white
 // Restored: red 56, green 93, blue 171.

@@ -219,6 +219,12 @@ void StudyCycle::answerLaterChanged() {
     emit textChanged();
 }
 
+void StudyCycle::rereadAnswer() {
+    if (!hasRecord_ || !records_.hasCurrent()) return;
+    answerText_ = records_.answer();
+    emit textChanged();
+}
+
 void StudyCycle::stop() {
     stepTimer_.stop();
     revealTimer_.stop();

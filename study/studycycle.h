@@ -83,6 +83,9 @@ public:
     void firstLoopEnded();
     // "Answer later" was switched; switched off, a hidden answer shows now.
     void answerLaterChanged();
+    // The shown record's answer is read again (how it is written out
+    // changed): its text changes, nothing else.
+    void rereadAnswer();
     // Before the process ends: no timer, no speech.
     void stop();
 

@@ -62,6 +62,12 @@ void StudySettings::setFormColour(std::uint32_t ole) {
     emit formColourChanged(ole);
 }
 
+void StudySettings::toggleExplanations() {
+    setWhole(record_.explainword, record_.explainword == 1 ? 0 : 1);
+    store_.write(QLatin1String(SettingsTable::explainword.key),
+                 QString::number(record_.explainword));
+}
+
 void StudySettings::toggleAnswersAfterPause() {
     setWhole(record_.delayword, record_.delayword == 1 ? 0 : 1);
     store_.write(QLatin1String(SettingsTable::delayword.key), QString::number(record_.delayword));

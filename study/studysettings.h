@@ -38,6 +38,8 @@ public:
     void setFormColour(std::uint32_t ole);
     // Written at once under its own key; neither seeded nor saved.
     void toggleAnswersAfterPause();
+    // Written at once, like the switch above.
+    void toggleExplanations();
 
 signals:
     // Any field changed by a setter.

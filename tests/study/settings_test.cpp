@@ -219,7 +219,7 @@ TEST(Orders, SeedingReadingAndSavingTouchTheKeysInTheirOrder) {
         EXPECT_EQ(reads.keys,
                   QStringList({"ctimeword", "ssaveword", "guageword", "markword", "xxx", "agent",
                                "voice", "winleftword", "ontopword", "txtColor", "formColor",
-                               "isnoSpeak", "Spdtimes", "FontSizeNumber", "delayword"}));
+                               "isnoSpeak", "Spdtimes", "FontSizeNumber", "delayword", "explainword"}));
     }
     {
         StoreLog writes("write");

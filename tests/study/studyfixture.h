@@ -102,8 +102,9 @@ struct StudyFixture {
 
     QString shownQuestion() const {
         const QString text = frm->LB()->text();
-        const int at = text.indexOf(QStringLiteral("  (后面为答案）"));
-        return at < 0 ? text : text.left(at);
+        // Two blanks before the marker, or a line break (exam-form questions).
+        const int at = text.indexOf(QStringLiteral("(后面为答案）"));
+        return at < 0 ? text : text.left(text[at - 1] == QLatin1Char('\n') ? at - 1 : at - 2);
     }
 };
 
