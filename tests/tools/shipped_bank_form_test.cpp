@@ -23,11 +23,10 @@ bool fourDistinctOptions(const ShippedRow& r) {
 // Letters A to D, each at most once.
 bool letters(const QString& answer) {
     QSet<QChar> seen;
-    for (const QChar c : answer)
-        if (c < u'A' || c > u'D' || seen.contains(c))
-            return false;
-        else
-            seen.insert(c);
+    for (const QChar c : answer) {
+        if (c < u'A' || c > u'D' || seen.contains(c)) return false;
+        seen.insert(c);
+    }
     return !answer.isEmpty();
 }
 
