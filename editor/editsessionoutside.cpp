@@ -5,6 +5,7 @@
 #include "questionbank/columns.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
+#include "questionbank/examfields.h"
 #include "questionbank/picturecolumn.h"
 #include "questionbank/recordset.h"
 #include "questionbank/storedpicture.h"
@@ -13,6 +14,13 @@
 
 namespace {
 using Columns::kEnglish;
+
+QString& examField(ExamFields& f, const QString& column) {
+    if (column == ExamColumns::kKind) return f.kind;
+    for (int i = 0; i < 4; ++i)
+        if (column == ExamColumns::option(i)) return f.options[i];
+    return f.explanation;
+}
 
 // Where the cursor stood: on a record, before the first or past the last.
 struct Cursor {
@@ -42,12 +50,17 @@ void EditSession::addFromOutside(const QVariantMap& fields) {
         cursor.emplace(*rs_);
         try {
             rs_->AddNew();
+            ExamFields exam;
             for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
                 if (it.key().compare(PictureColumn::kName, Qt::CaseInsensitive) == 0)
                     rs_->setPicture(it.value().toByteArray());
+                else if (ExamColumns::isExamColumn(it.key()))
+                    examField(exam, it.key().toLower()) = it.value().toString();
                 else
                     rs_->setField(it.key(), it.value());
             }
+            // The set adds the exam columns when the list has none yet.
+            if (!exam.isEmpty()) rs_->setExam(exam);
             rs_->Update();
         } catch (const DbError&) {
             cursor->restore(*rs_);

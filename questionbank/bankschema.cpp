@@ -9,12 +9,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
 #include "questionbank/picturecolumn.h"
+#include "questionbank/questionidentity.h"
 
 namespace BankSchema {
 
@@ -72,30 +74,94 @@ bool inUse(const QString& path) {
     }
 }
 
-void create(SQLite::Database& db, Kind kind, Pictures pictures) {
+void create(SQLite::Database& db, Kind kind, Pictures pictures, bool withExam) {
+    // A file with pictures holds the same text more than once, once per
+    // picture or set of options: its key is the identity column instead.
+    const bool byIdentity = pictures == Pictures::WithColumn;
+    const QString english =
+        byIdentity ? QStringLiteral("English TEXT, ") : QStringLiteral("English TEXT UNIQUE, ");
+    const QString head =
+        QStringLiteral("CREATE TABLE Word (\"index\" INTEGER PRIMARY KEY AUTOINCREMENT, ") +
+        english;
     if (kind == Kind::Bank) {
-        db.exec(
-            "CREATE TABLE Word (\"index\" INTEGER PRIMARY KEY AUTOINCREMENT, English TEXT UNIQUE, "
-            "Chinese TEXT, category TEXT)");
+        db.exec((head + QStringLiteral("Chinese TEXT, category TEXT)")).toStdString());
         // Without it the category query reads the whole table. On the
         // category alone, its entries run in row order within a category, so
         // the display, whose query has no ORDER BY, shows a category in the
         // order the questions were added (an imported bank: its CSV's order).
         db.exec("CREATE INDEX WordCategory ON Word (category)");
+    } else {
+        db.exec((head + QStringLiteral("Chinese TEXT)")).toStdString());
+    }
+    if (pictures == Pictures::WithColumn) PictureColumn::add(db);
+    if (withExam) ExamColumns::add(db);
+    if (byIdentity) QuestionIdentity::addKey(db);
+    if (kind == Kind::Bank) {
         // The display reads every record's text at start; without this it
         // walks the table's pages, which pictures spread through the file.
         // Its order is the row order, so a scan of it gives the table's order.
-        db.exec("CREATE INDEX WordText ON Word (\"index\", English, Chinese, category)");
-    } else {
-        db.exec(
-            "CREATE TABLE Word (\"index\" INTEGER PRIMARY KEY AUTOINCREMENT, English TEXT UNIQUE, "
-            "Chinese TEXT)");
+        QString covered = QStringLiteral("\"index\", English, Chinese, category");
+        if (withExam)
+            covered += QStringLiteral(", ") + ExamColumns::names().join(QStringLiteral(", "));
+        if (byIdentity) covered += QStringLiteral(", identity");
+        db.exec(QStringLiteral("CREATE INDEX WordText ON Word (%1)").arg(covered).toStdString());
     }
-    if (pictures == Pictures::WithColumn) PictureColumn::add(db);
 }
+
+namespace {
+
+// One INSERT for every field the file has, identity included.
+QString insertText(Kind kind, Pictures pictures, bool withExam) {
+    QStringList cols{QStringLiteral("English"), QStringLiteral("Chinese")};
+    if (kind == Kind::Bank) cols << QStringLiteral("category");
+    if (pictures == Pictures::WithColumn) cols << PictureColumn::kName << QuestionIdentity::kColumn;
+    if (withExam) cols << ExamColumns::names();
+    return QStringLiteral("INSERT INTO Word (%1) VALUES (%2)")
+        .arg(cols.join(QStringLiteral(", ")),
+             QStringList(QList<QString>(cols.size(), QStringLiteral("?")))
+                 .join(QStringLiteral(", ")));
+}
+
+void bindText(SQLite::Statement& st, int i, const QString& s) {
+    st.bind(i, s.toStdString());
+}
+
+void insert(SQLite::Statement& ins, Kind kind, Pictures pictures, bool withExam,
+            const Question& q) {
+    ins.reset();
+    int i = 1;
+    bindText(ins, i++, q.question);
+    bindText(ins, i++, q.answer);
+    if (kind == Kind::Bank) bindText(ins, i++, q.category);
+    if (pictures == Pictures::WithColumn) {
+        if (q.picture.isEmpty())
+            ins.bind(i++);
+        else
+            ins.bind(i++, q.picture.constData(), int(q.picture.size()));
+        bindText(ins, i++, QuestionIdentity::of(q.question, q.exam.options, q.picture));
+    } else if (!q.picture.isEmpty()) {
+        throw std::runtime_error("a picture for a file without the picture column");
+    }
+    if (withExam) {
+        // Empty fields stay NULL, as in a file whose columns were added later.
+        const auto opt = [&](const QString& s) {
+            s.isEmpty() ? ins.bind(i++) : bindText(ins, i++, s);
+        };
+        opt(q.exam.kind);
+        for (const QString& o : q.exam.options) opt(o);
+        opt(q.exam.explanation);
+    } else if (!q.exam.isEmpty()) {
+        throw std::runtime_error("exam fields for a file without their columns");
+    }
+    ins.exec();
+}
+
+}  // namespace
 
 void build(const QString& path, Kind kind, const std::vector<Question>& questions,
            const QString& password, Pictures pictures) {
+    const bool withExam = std::any_of(questions.begin(), questions.end(),
+                                      [](const Question& q) { return !q.exam.isEmpty(); });
     const QString tmp = path + QStringLiteral(".building");
     QFile::remove(tmp);
     try {
@@ -103,27 +169,10 @@ void build(const QString& path, Kind kind, const std::vector<Question>& question
             SQLite::Database db(tmp.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
             db.exec("PRAGMA synchronous=FULL");
             SQLite::Transaction tx(db);
-            create(db, kind, pictures);
+            create(db, kind, pictures, withExam);
             if (!password.isEmpty()) Database::protect(db, password);
-            SQLite::Statement ins(
-                db, kind == Kind::Bank
-                        ? "INSERT INTO Word (English, Chinese, category) VALUES (?, ?, ?)"
-                        : "INSERT INTO Word (English, Chinese) VALUES (?, ?)");
-            for (const Question& q : questions) {
-                ins.reset();
-                ins.bind(1, q.question.toStdString());
-                ins.bind(2, q.answer.toStdString());
-                if (kind == Kind::Bank) ins.bind(3, q.category.toStdString());
-                ins.exec();
-                if (!q.picture.isEmpty()) {
-                    if (pictures == Pictures::WithoutColumn)
-                        throw std::runtime_error("a picture for a file without the picture column");
-                    SQLite::Statement pic(db, "UPDATE Word SET picture = ? WHERE rowid = ?");
-                    pic.bind(1, q.picture.constData(), int(q.picture.size()));
-                    pic.bind(2, static_cast<int64_t>(db.getLastInsertRowid()));
-                    pic.exec();
-                }
-            }
+            SQLite::Statement ins(db, insertText(kind, pictures, withExam).toStdString());
+            for (const Question& q : questions) insert(ins, kind, pictures, withExam, q);
             tx.commit();
         }
         // rename(2) replaces an old file in one step; its lock, held until

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "questionbank/examfields.h"
+
 namespace SQLite {
 class Database;
 }
@@ -18,18 +20,23 @@ struct Question {
     QString question;
     QString answer;
     QByteArray picture;  // the image file's bytes; empty: none
+    ExamFields exam;     // all empty: a plain question
 };
 
 enum class Kind { Bank, PersonalList };
 
 // Files written before pictures came have no picture column; they are made
-// only for tests of that case.
+// only for tests of that case. A file with the picture column is keyed on
+// the question's identity (text, options and picture; see QuestionIdentity),
+// one without it on the question text, as before.
 enum class Pictures { WithColumn, WithoutColumn };
 
 // Creates the table Word (and, for the bank, its category index, in whose
 // order the display shows a category: the order of addition) in an empty
 // database. The bank has a category field; the personal list needs none.
-void create(SQLite::Database& db, Kind kind, Pictures pictures = Pictures::WithColumn);
+// withExam adds the columns of exam-form questions.
+void create(SQLite::Database& db, Kind kind, Pictures pictures = Pictures::WithColumn,
+            bool withExam = false);
 
 // True when the field "index" of table Word is SQLite's row id (an INTEGER
 // PRIMARY KEY of a table with row ids), as in the files create() writes. Only
@@ -52,7 +59,8 @@ bool inUse(const QString& path);
 // renamed at the end, so that a failure never leaves a half-built file.
 // An existing file at path is locked while it is replaced; a file in use is
 // left as it was and the build fails with DbError (FileInUse).
-// password empty: unprotected. Throws std::runtime_error with a message.
+// password empty: unprotected. The exam-form columns are written only when a
+// question has something in them. Throws std::runtime_error with a message.
 void build(const QString& path, Kind kind, const std::vector<Question>& questions,
            const QString& password, Pictures pictures = Pictures::WithColumn);
 

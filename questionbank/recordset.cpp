@@ -12,49 +12,35 @@
 #include "questionbank/bankschema.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
+#include "questionbank/examfields.h"
 #include "questionbank/picturecolumn.h"
-#include "questionbank/storedpicture.h"
 #include "questionbank/queries.h"
+#include "questionbank/questionidentity.h"
+#include "questionbank/recordsetcells.h"
+#include "questionbank/storedpicture.h"
+
+using namespace RecordSetCells;
 
 namespace {
 
-// Text stays UTF-8 until a field is asked for: decoding every record's
-// Chinese text when the set opens would cost more than reading it.
-QVariant toVariant(const SQLite::Column& c) {
-    switch (c.getType()) {
-        case SQLITE_INTEGER: return QVariant::fromValue<qint64>(c.getInt64());
-        case SQLITE_FLOAT: return c.getDouble();
-        case SQLITE_NULL: return {};
-        default: return QByteArray(c.getText(), c.getBytes());
-    }
-}
-
-QVariant decoded(const QVariant& cell) {
-    if (cell.typeId() != QMetaType::QByteArray) return cell;
-    return QString::fromUtf8(*static_cast<const QByteArray*>(cell.constData()));
-}
-
-void bindVariant(SQLite::Statement& st, int i, const QVariant& v) {
-    if (v.isNull()) st.bind(i);
-    else if (v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Int) st.bind(i, static_cast<int64_t>(v.toLongLong()));
-    else if (v.typeId() == QMetaType::Double) st.bind(i, v.toDouble());
-    else st.bind(i, v.toString().toStdString());
-}
-
-QString quoted(const QString& name) {
-    QString n = name;
-    return QLatin1Char('"') + n.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+// Neither is a field of a record: the picture is read when its record is
+// shown, the identity is the file's key, derived from the fields.
+bool leftOut(const QString& column) {
+    return column.compare(PictureColumn::kName, Qt::CaseInsensitive) == 0 ||
+           column.compare(QuestionIdentity::kColumn, Qt::CaseInsensitive) == 0;
 }
 
 // "select * from word ..." names Word's other columns instead of the star when
 // the table has pictures, so that opening the set never reads them.
 QString withoutPicture(const QString& sql, SQLite::Database& db) {
-    static const QRegularExpression star(QStringLiteral("^(\\s*select\\s+)\\*(\\s+from\\s+word\\b)"),
-                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression star(
+        QStringLiteral("^(\\s*select\\s+)\\*(\\s+from\\s+word\\b)"),
+        QRegularExpression::CaseInsensitiveOption);
     const auto m = star.match(sql);
     if (!m.hasMatch()) return sql;
     QStringList cols;
-    for (const QString& c : PictureColumn::otherColumns(db)) cols << quoted(c);
+    for (const QString& c : PictureColumn::otherColumns(db))
+        if (!leftOut(c)) cols << quoted(c);
     return m.captured(1) + cols.join(QLatin1String(", ")) + sql.mid(m.capturedEnd(1) + 1);
 }
 
@@ -68,13 +54,16 @@ std::unique_ptr<RecordSet> RecordSet::open(std::shared_ptr<Database> db, const Q
     set->connect_ = db->connectText();
     try {
         set->hasPicture_ = PictureColumn::exists(db->sqlite());
+        set->keyed_ = QuestionIdentity::keyed(db->sqlite());
         QString sql = Queries::toSqlite(query);
-        if (set->hasPicture_) sql = withoutPicture(sql, db->sqlite());
+        set->hasExam_ = ExamColumns::exist(db->sqlite());
+        const bool hidden = set->hasPicture_ || set->keyed_;
+        if (hidden) sql = withoutPicture(sql, db->sqlite());
         SQLite::Statement st(db->sqlite(), sql.toStdString());
         std::vector<int> kept;  // a picture column left in by another query text is skipped
         for (int i = 0; i < st.getColumnCount(); ++i) {
             const QString name = QString::fromUtf8(st.getColumnName(i));
-            if (set->hasPicture_ && name.compare(PictureColumn::kName, Qt::CaseInsensitive) == 0) continue;
+            if (hidden && leftOut(name)) continue;
             set->columns_ << name;
             kept.push_back(i);
         }
@@ -90,7 +79,8 @@ std::unique_ptr<RecordSet> RecordSet::open(std::shared_ptr<Database> db, const Q
             set->rows_.push_back(std::move(row));
         }
     } catch (const SQLite::Exception& e) {
-        qCInfo(lcDb).noquote() << "query failed on" << db->path() << ":" << query << ":" << e.what();
+        qCInfo(lcDb).noquote() << "query failed on" << db->path() << ":" << query << ":"
+                               << e.what();
         throw DbError::fromSqlite(e, db->path());
     }
     set->db_ = std::move(db);
@@ -99,34 +89,49 @@ std::unique_ptr<RecordSet> RecordSet::open(std::shared_ptr<Database> db, const Q
     return set;
 }
 
-void RecordSet::detach() { db_.reset(); }
+void RecordSet::detach() {
+    db_.reset();
+}
 
 std::shared_ptr<Database> RecordSet::requireDb() const {
     if (!db_) throw DbError::make(DbError::ReadOnly, file_);
     return db_;
 }
 
-bool RecordSet::atBOF() const { return rows_.empty() || pos_ < 0; }
-bool RecordSet::atEOF() const { return rows_.empty() || pos_ >= int(rows_.size()); }
-bool RecordSet::hasCurrent() const { return !deleted_ && pos_ >= 0 && pos_ < int(rows_.size()); }
+bool RecordSet::atBOF() const {
+    return rows_.empty() || pos_ < 0;
+}
+bool RecordSet::atEOF() const {
+    return rows_.empty() || pos_ >= int(rows_.size());
+}
+bool RecordSet::hasCurrent() const {
+    return !deleted_ && pos_ >= 0 && pos_ < int(rows_.size());
+}
 
 void RecordSet::setPos(int pos) {
     pending_ = Pending::None;  // a move drops a pending record
     buffer_.clear();
     pendingPicture_.reset();
+    pendingExam_.reset();
     deleted_ = false;
     pos_ = std::clamp(pos, -1, int(rows_.size()));
 }
 
-void RecordSet::MoveFirst() { setPos(rows_.empty() ? -1 : 0); }
-void RecordSet::MoveLast() { setPos(int(rows_.size()) - 1); }
+void RecordSet::MoveFirst() {
+    setPos(rows_.empty() ? -1 : 0);
+}
+void RecordSet::MoveLast() {
+    setPos(int(rows_.size()) - 1);
+}
 
 void RecordSet::MoveNext() {
     // After a delete the cursor already stands where the next record now is.
     setPos(deleted_ ? pos_ : pos_ + 1);
 }
 
-void RecordSet::MovePrevious() { setPos(pos_ - 1); }
+void RecordSet::MovePrevious() {
+    setPos(pos_ - 1);
+}
 
 void RecordSet::Move(int rows, const QString& startBookmark) {
     const int start = rowOfBookmark(startBookmark);
@@ -134,7 +139,9 @@ void RecordSet::Move(int rows, const QString& startBookmark) {
     setPos(start + rows);
 }
 
-int RecordSet::AbsolutePosition() const { return hasCurrent() ? pos_ : -1; }
+int RecordSet::AbsolutePosition() const {
+    return hasCurrent() ? pos_ : -1;
+}
 
 qint64 RecordSet::rowid(int row) const {
     if (indexColumn_ < 0) return row;  // a set without the index column: position only
@@ -181,6 +188,7 @@ QVariant RecordSet::fieldAt(int row, const QString& name) const {
 void RecordSet::AddNew() {
     buffer_.clear();
     pendingPicture_.reset();
+    pendingExam_.reset();
     pending_ = Pending::Adding;
 }
 
@@ -188,6 +196,7 @@ void RecordSet::Edit() {
     if (!hasCurrent()) throw DbError::make(DbError::NoCurrentRecord, file_);
     buffer_.clear();
     pendingPicture_.reset();
+    pendingExam_.reset();
     pending_ = Pending::Editing;
 }
 
@@ -214,92 +223,6 @@ void RecordSet::requireWritable() const {
     if (!writable_) throw DbError::make(DbError::CannotUpdate, file_);
 }
 
-void RecordSet::Update() {
-    if (pending_ == Pending::None) throw DbError::make(DbError::NoCurrentRecord, file_);
-    requireWritable();
-    const auto db = requireDb();
-    try {
-        // A picture goes with the record: one transaction for both.
-        std::optional<SQLite::Transaction> tx;
-        if (pendingPicture_) tx.emplace(db->sqlite());
-        QStringList names;
-        QList<int> order = buffer_.keys();
-        std::sort(order.begin(), order.end());
-        for (int c : order) names << quoted(columns_[c]);
-        std::unique_ptr<SQLite::Statement> st;
-        if (pending_ == Pending::Adding) {
-            const QString sql = names.isEmpty()
-                                    ? QStringLiteral("INSERT INTO Word DEFAULT VALUES")
-                                    : QStringLiteral("INSERT INTO Word (%1) VALUES (%2)")
-                                          .arg(names.join(QLatin1String(", ")),
-                                               QStringList(QList<QString>(names.size(), QStringLiteral("?")))
-                                                   .join(QLatin1String(", ")));
-            st = std::make_unique<SQLite::Statement>(db->sqlite(), sql.toStdString());
-        } else {
-            if (!hasCurrent()) throw DbError::make(DbError::NoCurrentRecord, file_);
-            if (names.isEmpty() && !pendingPicture_) { pending_ = Pending::None; return; }
-            QStringList sets;
-            for (const QString& n : names) sets << n + QStringLiteral(" = ?");
-            const QString sql = QStringLiteral("UPDATE Word SET %1 WHERE rowid = ?")
-                                    .arg(sets.join(QLatin1String(", ")));
-            if (!names.isEmpty()) st = std::make_unique<SQLite::Statement>(db->sqlite(), sql.toStdString());
-        }
-        if (st) {
-            int i = 1;
-            for (int c : order) bindVariant(*st, i++, buffer_.value(c));
-            if (pending_ == Pending::Editing) st->bind(i, static_cast<int64_t>(rowid(pos_)));
-            st->exec();  // without a picture: one statement in autocommit mode, its own transaction
-        }
-
-        const qint64 id = pending_ == Pending::Adding ? db->sqlite().getLastInsertRowid() : rowid(pos_);
-        if (pendingPicture_) {
-            const bool added = writePicture(*db, id);
-            tx->commit();
-            hasPicture_ = hasPicture_ || added;
-        }
-        std::vector<QVariant> row;
-        fetchRow(id, row);
-        if (pending_ == Pending::Adding) rows_.push_back(std::move(row));
-        else rows_[pos_] = std::move(row);
-        lastModified_ = QString::number(id);
-        qCInfo(lcDb).noquote() << (pending_ == Pending::Adding ? "added" : "changed") << "record" << id
-                               << "in" << file_;
-        pending_ = Pending::None;
-        buffer_.clear();
-    pendingPicture_.reset();
-    } catch (const SQLite::Exception& e) {
-        qCInfo(lcDb).noquote() << "update failed on" << file_ << ":" << e.what();
-        throw DbError::fromSqlite(e, file_);
-    }
-}
-
-bool RecordSet::writePicture(Database& db, qint64 id) {
-    bool added = false;
-    if (!hasPicture_) {
-        if (pendingPicture_->isEmpty()) return false;  // nothing to remove
-        PictureColumn::add(db.sqlite());
-        added = true;
-        qCInfo(lcDb).noquote() << "added the picture column to" << file_;
-    }
-    SQLite::Statement st(db.sqlite(), "UPDATE Word SET picture = ? WHERE rowid = ?");
-    if (pendingPicture_->isEmpty()) st.bind(1);
-    else st.bind(1, pendingPicture_->constData(), int(pendingPicture_->size()));
-    st.bind(2, static_cast<int64_t>(id));
-    st.exec();
-    qCInfo(lcDb).noquote() << (pendingPicture_->isEmpty() ? "removed the picture of" : "stored a picture for")
-                           << "record" << id << "in" << file_ << "(" << pendingPicture_->size() << "bytes)";
-    return added;
-}
-
-void RecordSet::setPicture(const QByteArray& bytes) {
-    if (pending_ == Pending::None) throw DbError::make(DbError::NoCurrentRecord, file_);
-    pendingPicture_ = bytes;
-}
-
-bool RecordSet::updateAddsPictureColumn() const {
-    return pending_ != Pending::None && !hasPicture_ && pendingPicture_ && !pendingPicture_->isEmpty();
-}
-
 QByteArray RecordSet::picture(QString* error) {
     if (!hasPicture_ || !hasCurrent()) return {};
     const qint64 id = rowid(pos_);
@@ -309,7 +232,8 @@ QByteArray RecordSet::picture(QString* error) {
         if (!db) db = Database::open(file_, {.exclusive = false, .readOnly = true}, connect_);
         return StoredPicture::read(*db, id, error);
     } catch (const DbError& e) {
-        qCInfo(lcDb).noquote() << "picture of record" << id << "in" << file_ << "not read:" << e.message();
+        qCInfo(lcDb).noquote() << "picture of record" << id << "in" << file_
+                               << "not read:" << e.message();
         if (error) *error = e.message();
     }
     return {};
@@ -327,7 +251,8 @@ void RecordSet::Delete() {
         rows_.erase(rows_.begin() + pos_);
         pending_ = Pending::None;
         buffer_.clear();
-    pendingPicture_.reset();
+        pendingPicture_.reset();
+        pendingExam_.reset();
         deleted_ = true;
         qCInfo(lcDb).noquote() << "deleted record" << id << "from" << file_;
     } catch (const SQLite::Exception& e) {

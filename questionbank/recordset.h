@@ -10,6 +10,10 @@
 #include <vector>
 
 class Database;
+struct ExamFields;
+namespace SQLite {
+class Statement;
+}
 
 // The records of one query, read to the end when the set opens, with a
 // current-record cursor and the write operations of an updatable set.
@@ -84,6 +88,15 @@ public:
     // The pending Update stores a picture in a file without the column, so
     // it adds the column (the file's layout changes).
     bool updateAddsPictureColumn() const;
+    // During AddNew or Edit: the exam-form fields that Update writes with the
+    // record. In a file without their columns, Update adds them only when
+    // something is written into them. Throws DbError without a pending record.
+    void setExam(const ExamFields& fields);
+    bool hasExamColumns() const { return hasExam_; }
+    // True in a file keyed on the question's identity (text, options and
+    // picture) rather than on its text: Update then stores the identity and
+    // refuses (3022) a second row that is the same question.
+    bool keyedOnIdentity() const { return keyed_; }
     // Drops the current record from the set only, leaving the file alone: for
     // a set read into memory whose record was deleted through another
     // connection. Afterwards there is none until the set moves, as after Delete.
@@ -106,8 +119,8 @@ private:
     int indexColumn_ = -1;
     bool writable_ = false;  // index is the row id: Update and Delete hit the right row
     std::vector<std::vector<QVariant>> rows_;
-    int pos_ = -1;            // -1: BOF; rows_.size(): EOF
-    bool deleted_ = false;    // the record at pos_ was deleted; none is current
+    int pos_ = -1;          // -1: BOF; rows_.size(): EOF
+    bool deleted_ = false;  // the record at pos_ was deleted; none is current
     QString lastModified_;
     Pending pending_ = Pending::None;
     QHash<int, QVariant> buffer_;
@@ -115,4 +128,11 @@ private:
     bool hasPicture_ = false;
     std::optional<QByteArray> pendingPicture_;
     bool writePicture(Database& db, qint64 id);
+    bool addExamColumns(Database& db);
+    std::unique_ptr<SQLite::Statement> writeStatement(Database& db, const QList<int>& order,
+                                                      const QStringList& extra);
+    void adoptExamColumns();
+    bool keyed_ = false;
+    bool hasExam_ = false;
+    std::shared_ptr<const ExamFields> pendingExam_;
 };

@@ -11,8 +11,10 @@
 #include "questionbank/columns.h"
 #include "questionbank/database.h"
 #include "questionbank/dberror.h"
+#include "questionbank/examfields.h"
 #include "questionbank/picturecolumn.h"
 #include "questionbank/queries.h"
+#include "questionbank/questionidentity.h"
 #include "questionbank/recordset.h"
 
 namespace {
@@ -42,6 +44,12 @@ QStringList columnsOf(SQLite::Database& db) {
     return out;
 }
 
+bool hasExamField(const QVariantMap& question) {
+    for (auto it = question.cbegin(); it != question.cend(); ++it)
+        if (ExamColumns::isExamColumn(it.key()) && !it.value().toString().isEmpty()) return true;
+    return false;
+}
+
 QString quoted(const QString& name) {
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
@@ -66,6 +74,10 @@ QVariantMap PersonalList::questionOf(RecordSet& shown) {
         q.insert(kPicture, picture);
     else if (!error.isEmpty())
         qCInfo(lcDb).noquote() << "picture not copied:" << error;
+    // Options are part of what the question is: the copy keeps them, and its
+    // kind and explanation with them.
+    for (const QString& c : ExamColumns::names())
+        if (const QString v = shown.text(c); !v.isEmpty()) q.insert(c, v);
     return q;
 }
 
@@ -74,7 +86,8 @@ PersonalList::Result PersonalList::add(const QVariantMap& question) {
     try {
         if (EditSession* session = session_ ? session_() : nullptr; session && session->records()) {
             QStringList columns = session->records()->columns();
-            columns << kPicture;  // the session adds the column when it stores a picture
+            // The session adds these columns when it stores something in them.
+            columns << kPicture << ExamColumns::names();
             session->addFromOutside(fitting(question, columns));
         } else {
             auto db = Database::open(path(), {.exclusive = true, .readOnly = false});
@@ -84,6 +97,10 @@ PersonalList::Result PersonalList::add(const QVariantMap& question) {
                 if (question.contains(kPicture) && !PictureColumn::exists(db->sqlite())) {
                     PictureColumn::add(db->sqlite());  // undone with the transaction
                     columns << kPicture;
+                }
+                if (hasExamField(question) && !ExamColumns::exist(db->sqlite())) {
+                    ExamColumns::add(db->sqlite());
+                    columns << ExamColumns::names();
                 }
                 const QVariantMap fields = fitting(question, columns);
                 QStringList names, marks;
@@ -106,6 +123,8 @@ PersonalList::Result PersonalList::add(const QVariantMap& question) {
                     }
                 }
                 st.exec();
+                // A list keyed on the identity refuses the same question again here.
+                QuestionIdentity::refresh(db->sqlite(), db->sqlite().getLastInsertRowid());
                 tx.commit();
             } catch (const SQLite::Exception& e) {
                 throw DbError::fromSqlite(e, db->path());

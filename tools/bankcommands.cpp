@@ -18,6 +18,7 @@
 #include "questionbank/dberror.h"
 #include "questionbank/picturedecoder.h"
 #include "questionbank/queries.h"
+#include "questionbank/questionidentity.h"
 #include "questionbank/recordset.h"
 #include "tools/bankcsv.h"
 #include "tools/bankfiles.h"
@@ -88,6 +89,44 @@ QStringList loadPictures(const QString& csvPath, BankCsv::Result& parsed) {
     return faults;
 }
 
+// Rows the CSV told apart by their pictures' paths may still hold the same
+// picture: once the bytes are read, the identity decides. Each such repeat is
+// left out (skipRepeats, answers agreeing) or named as a fault.
+QStringList repeatsOfSameBytes(BankCsv::Result& parsed, bool skipRepeats) {
+    QStringList faults;
+    QHash<QString, size_t> seen;
+    std::vector<size_t> dropped;
+    for (size_t i = 0; i < parsed.questions.size(); ++i) {
+        const auto& q = parsed.questions[i];
+        if (q.picture.isEmpty()) continue;  // without a picture the CSV's key was the identity
+        const QString id = QuestionIdentity::of(q.question, q.exam.options, q.picture);
+        const auto it = seen.constFind(id);
+        if (it == seen.cend()) {
+            seen.insert(id, i);
+            continue;
+        }
+        const auto& kept = parsed.questions[*it];
+        const QString what =
+            QStringLiteral("第 %1 行的题目与第 %2 行重复（图片内容相同，答案%3）：%4")
+                .arg(parsed.lines[i])
+                .arg(parsed.lines[*it])
+                .arg(kept.answer == q.answer ? QStringLiteral("相同") : QStringLiteral("不同"),
+                     q.question);
+        if (skipRepeats && kept.answer == q.answer) {
+            parsed.skipped << what;
+            dropped.push_back(i);
+        } else {
+            faults << what;
+        }
+    }
+    for (auto i = dropped.rbegin(); i != dropped.rend(); ++i) {
+        parsed.questions.erase(parsed.questions.begin() + long(*i));
+        parsed.lines.erase(parsed.lines.begin() + long(*i));
+        parsed.pictures.removeAt(int(*i));
+    }
+    return faults;
+}
+
 }  // namespace
 
 int build(const QString& csvPath, const QString& outDir, bool replacePersonal, QTextStream& out,
@@ -102,6 +141,7 @@ int build(const QString& csvPath, const QString& outDir, bool replacePersonal, Q
     // names everything there is to mend.
     QStringList faults = loadPictures(csvPath, parsed);
     if (!parsed.ok()) faults.prepend(parsed.error);
+    if (faults.isEmpty()) faults = repeatsOfSameBytes(parsed, skipRepeats);
     if (!faults.isEmpty()) {
         err << "bankctl: " << csvPath << "：\n"
             << faults.join(QLatin1Char('\n')) << "\n没有写入任何文件。\n";
@@ -176,12 +216,13 @@ bool writePictures(const QString& csvPath, const std::vector<BankSchema::Questio
 int exportCsv(const QString& dbPath, const QString& csvPath, QTextStream& out, QTextStream& err) {
     std::vector<BankSchema::Question> rows;
     QStringList names;  // each row's picture file name, without extension
-    bool withCategory = false;
+    bool withCategory = false, withExam = false;
     int pictures = 0;
     try {
         auto db = BankFiles::openAny(dbPath, true);
         auto set = RecordSet::open(db, QStringLiteral("select * from word ORDER BY index"));
         withCategory = set->columns().contains(QStringLiteral("category"), Qt::CaseInsensitive);
+        withExam = set->hasExamColumns();
         for (set->MoveFirst(); !set->atEOF(); set->MoveNext()) {
             QString why;
             const QByteArray picture = set->picture(&why);
@@ -191,7 +232,7 @@ int exportCsv(const QString& dbPath, const QString& csvPath, QTextStream& out, Q
             }
             pictures += picture.isEmpty() ? 0 : 1;
             rows.push_back({set->text(QStringLiteral("category")), set->text(Columns::kEnglish),
-                            set->text(Columns::kChinese), picture});
+                            set->text(Columns::kChinese), picture, ExamFields::of(*set)});
             names << set->text(QStringLiteral("index"));
         }
     } catch (const DbError& e) {
@@ -206,7 +247,7 @@ int exportCsv(const QString& dbPath, const QString& csvPath, QTextStream& out, Q
     }
     QStringList cells;
     if (pictures > 0 && !writePictures(csvPath, rows, names, cells, err)) return 1;
-    const QByteArray csv = BankCsv::write(rows, withCategory, cells);
+    const QByteArray csv = BankCsv::write(rows, withCategory, cells, withExam);
     if (toStdout) {
         out << QString::fromUtf8(csv);
         return 0;

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/bankcsv.h"
 
+#include <QDir>
 #include <QHash>
 #include <QStringDecoder>
 
 #include "questionbank/categories.h"
+#include "questionbank/examfields.h"
 
 namespace BankCsv {
 namespace {
@@ -103,99 +105,55 @@ QString same(bool yes) {
 
 }  // namespace
 
-Result parse(const QByteArray& bytes, bool withCategory, bool skipRepeats) {
-    Result r;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
-        r.error = notUtf8(bytes);
-        return r;
+namespace {
+
+// The columns after the fixed ones, as the header names them; without a
+// header, the one optional column of the old form.
+struct Layout {
+    QStringList extra{QStringLiteral("picture")};
+    int index(const QString& name) const { return extra.indexOf(name); }
+};
+
+const QStringList& optionalColumns() {
+    static const QStringList names = QStringList{QStringLiteral("picture")} + ExamColumns::names();
+    return names;
+}
+
+// True when `f` is a header line; its faults, if any, go to `faults`.
+bool readHeader(const QStringList& f, bool withCategory, Layout& layout, QStringList& faults,
+                int line) {
+    const QStringList fixed = withCategory ? QStringList{"category", "question", "answer"}
+                                           : QStringList{"question", "answer"};
+    if (f.size() < fixed.size()) return false;
+    for (int i = 0; i < fixed.size(); ++i)
+        if (f[i].trimmed() != fixed[i]) return false;
+    layout.extra.clear();
+    for (int i = fixed.size(); i < f.size(); ++i) {
+        const QString name = f[i].trimmed();
+        if (!optionalColumns().contains(name))
+            faults << QStringLiteral("第 %1 行：未知的列名“%2”（可选的列：%3）")
+                          .arg(line)
+                          .arg(name, optionalColumns().join(QStringLiteral("、")));
+        else if (layout.extra.contains(name))
+            faults << QStringLiteral("第 %1 行：列名“%2”出现了两次").arg(line).arg(name);
+        layout.extra << name;  // kept even when wrong, so the fields still line up
     }
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-    const QStringList known = Categories::names();
-    const int width = withCategory ? 3 : 2;
-    QHash<QString, int> seen;  // question -> its index in r.questions
-    QStringList faults, repeats;
-    int agreeing = 0;
-    int pos = 0, line = 1;
-    bool first = true;
-    while (pos < text.size()) {
-        QStringList f;
-        int lines = 1;
-        QString err;
-        const int at = line;
-        if (!readRecord(text, pos, f, lines, err)) {
-            faults << QStringLiteral("第 %1 行：%2").arg(at).arg(err);
-            break;  // the rest cannot be split into fields reliably
-        }
-        line += lines;
-        if (f.size() == 1 && f[0].trimmed().isEmpty()) continue;  // blank line
-        if (first) {
-            first = false;
-            const QString header = withCategory ? QStringLiteral("category,question,answer")
-                                                : QStringLiteral("question,answer");
-            const QString h = f.join(QLatin1Char(',')).trimmed();
-            if (h == header || h == header + QStringLiteral(",picture")) continue;
-        }
-        const auto fault = [&](const QString& why) {
-            faults << QStringLiteral("第 %1 行：%2").arg(at).arg(why);
-        };
-        if (f.size() != width && f.size() != width + 1) {
-            fault(QStringLiteral("有 %1 个字段，应为 %2 或 %3 个")
-                      .arg(f.size())
-                      .arg(width)
-                      .arg(width + 1));
-            continue;
-        }
-        const QString picture = f.size() == width + 1 ? f[width].trimmed() : QString();
-        if (!picture.isEmpty()) r.namedPictures.push_back({at, picture});
-        BankSchema::Question q;
-        int i = 0;
-        if (withCategory) {
-            q.category = f[i++];
-            if (!known.contains(q.category)) {
-                fault(QStringLiteral("未知的类别“%1”").arg(q.category));
-                continue;
-            }
-        }
-        q.question = f[i++];
-        q.answer = f[i++];
-        // Empty means what the editors refuse: nothing but U+0020 blanks. A
-        // question of tabs that an editor stored must survive an export and
-        // a rebuild.
-        if (onlyBlanks(q.question)) {
-            fault(QStringLiteral("题目为空"));
-            continue;
-        }
-        if (onlyBlanks(q.answer)) {
-            fault(QStringLiteral("答案为空"));
-            continue;
-        }
-        if (const auto it = seen.constFind(q.question); it != seen.cend()) {
-            const BankSchema::Question& kept = r.questions[*it];
-            const bool answerAgrees = kept.answer == q.answer;
-            const QString agreement =
-                QStringLiteral("答案") + same(answerAgrees) +
-                (withCategory ? QStringLiteral("，类别") + same(kept.category == q.category)
-                              : QString());
-            const QString what = QStringLiteral("第 %1 行的题目与第 %2 行重复（%3）：%4")
-                                     .arg(at)
-                                     .arg(r.lines[*it])
-                                     .arg(agreement, q.question);
-            if (skipRepeats && answerAgrees) {
-                r.skipped << what;
-                if (!picture.isEmpty()) r.namedPictures.pop_back();  // left out: not stored
-            } else {
-                repeats << what;
-            }
-            agreeing += answerAgrees ? 1 : 0;
-            continue;
-        }
-        seen.insert(q.question, int(r.questions.size()));
-        r.questions.push_back(std::move(q));
-        r.lines.push_back(at);
-        r.pictures << picture;
-    }
+    return true;
+}
+
+// The key a repeat shares with the row it repeats: the question's identity
+// as far as the text tells it (the picture by its path; bankctl compares the
+// pictures' bytes once it has read them).
+QString repeatKey(const BankSchema::Question& q, const QString& picture) {
+    QStringList parts{q.question};
+    for (const QString& o : q.exam.options) parts << o;
+    parts << (picture.isEmpty() ? QString() : QDir::cleanPath(picture));
+    return parts.join(QChar(0));
+}
+
+// Every repeat after the other faults, with what can be done about them.
+void finish(Result& r, QStringList& faults, const QStringList& repeats, int agreeing,
+            bool skipRepeats) {
     if (!repeats.isEmpty()) {
         faults << repeats;
         if (skipRepeats)
@@ -216,6 +174,116 @@ Result parse(const QByteArray& bytes, bool withCategory, bool skipRepeats) {
         r.error = faults.join(QLatin1Char('\n'));
         r.namedPictures = std::move(named);
     }
+}
+
+}  // namespace
+
+Result parse(const QByteArray& bytes, bool withCategory, bool skipRepeats) {
+    Result r;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        r.error = notUtf8(bytes);
+        return r;
+    }
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    const QStringList known = Categories::names();
+    const int width = withCategory ? 3 : 2;
+    Layout layout;
+    QHash<QString, int> seen;  // repeat key -> its index in r.questions
+    QStringList faults, repeats;
+    int agreeing = 0;
+    int pos = 0, line = 1;
+    bool first = true;
+    while (pos < text.size()) {
+        QStringList f;
+        int lines = 1;
+        QString err;
+        const int at = line;
+        if (!readRecord(text, pos, f, lines, err)) {
+            faults << QStringLiteral("第 %1 行：%2").arg(at).arg(err);
+            break;  // the rest cannot be split into fields reliably
+        }
+        line += lines;
+        if (f.size() == 1 && f[0].trimmed().isEmpty()) continue;  // blank line
+        if (first) {
+            first = false;
+            if (readHeader(f, withCategory, layout, faults, at)) continue;
+        }
+        const auto fault = [&](const QString& why) {
+            faults << QStringLiteral("第 %1 行：%2").arg(at).arg(why);
+        };
+        const int most = width + std::max<int>(1, layout.extra.size());
+        if (f.size() < width || f.size() > most) {
+            const QString range = most == width + 1
+                                      ? QStringLiteral("有 %1 个字段，应为 %2 或 %3 个")
+                                      : QStringLiteral("有 %1 个字段，应为 %2 到 %3 个");
+            fault(range.arg(f.size()).arg(width).arg(most));
+            continue;
+        }
+        const auto cell = [&](const QString& name) {
+            const int i = layout.index(name);
+            return i >= 0 && width + i < f.size() ? f[width + i] : QString();
+        };
+        const QString picture = cell(QStringLiteral("picture")).trimmed();
+        if (!picture.isEmpty()) r.namedPictures.push_back({at, picture});
+        BankSchema::Question q;
+        int i = 0;
+        if (withCategory) {
+            q.category = f[i++];
+            if (!known.contains(q.category)) {
+                fault(QStringLiteral("未知的类别“%1”").arg(q.category));
+                continue;
+            }
+        }
+        q.question = f[i++];
+        q.answer = f[i++];
+        q.exam.kind = cell(ExamColumns::kKind).trimmed();
+        for (int o = 0; o < 4; ++o) q.exam.options[o] = cell(ExamColumns::option(o));
+        q.exam.explanation = cell(ExamColumns::kExplanation);
+        // Empty means what the editors refuse: nothing but U+0020 blanks. A
+        // question of tabs that an editor stored must survive an export and
+        // a rebuild.
+        if (onlyBlanks(q.question)) {
+            fault(QStringLiteral("题目为空"));
+            continue;
+        }
+        if (onlyBlanks(q.answer)) {
+            fault(QStringLiteral("答案为空"));
+            continue;
+        }
+        q.answer = ExamAnswer::normalised(q.exam.kind, q.answer);
+        if (const QStringList wrong = ExamAnswer::problems(q.exam, q.answer); !wrong.isEmpty()) {
+            for (const QString& w : wrong) fault(w);
+            continue;
+        }
+        const QString key = repeatKey(q, picture);
+        if (const auto it = seen.constFind(key); it != seen.cend()) {
+            const BankSchema::Question& kept = r.questions[*it];
+            const bool answerAgrees = kept.answer == q.answer;
+            const QString agreement =
+                QStringLiteral("答案") + same(answerAgrees) +
+                (withCategory ? QStringLiteral("，类别") + same(kept.category == q.category)
+                              : QString());
+            const QString what = QStringLiteral("第 %1 行的题目与第 %2 行重复（%3）：%4")
+                                     .arg(at)
+                                     .arg(r.lines[*it])
+                                     .arg(agreement, q.question);
+            if (skipRepeats && answerAgrees) {
+                r.skipped << what;
+                if (!picture.isEmpty()) r.namedPictures.pop_back();  // left out: not stored
+            } else {
+                repeats << what;
+            }
+            agreeing += answerAgrees ? 1 : 0;
+            continue;
+        }
+        seen.insert(key, int(r.questions.size()));
+        r.questions.push_back(std::move(q));
+        r.lines.push_back(at);
+        r.pictures << picture;
+    }
+    finish(r, faults, repeats, agreeing, skipRepeats);
     return r;
 }
 
@@ -231,16 +299,22 @@ QString csvField(const QString& s) {
 }  // namespace
 
 QByteArray write(const std::vector<BankSchema::Question>& rows, bool withCategory,
-                 const QStringList& pictures) {
+                 const QStringList& pictures, bool withExam) {
     bool withPictures = false;
     for (const QString& p : pictures) withPictures = withPictures || !p.isEmpty();
     QString out = withCategory ? QStringLiteral("category,question,answer")
                                : QStringLiteral("question,answer");
+    if (withExam) out += QLatin1Char(',') + ExamColumns::names().join(QLatin1Char(','));
     out += withPictures ? QStringLiteral(",picture\n") : QStringLiteral("\n");
     for (size_t i = 0; i < rows.size(); ++i) {
         const auto& q = rows[i];
         if (withCategory) out += csvField(q.category) + QLatin1Char(',');
         out += csvField(q.question) + QLatin1Char(',') + csvField(q.answer);
+        if (withExam) {
+            out += QLatin1Char(',') + csvField(q.exam.kind);
+            for (const QString& o : q.exam.options) out += QLatin1Char(',') + csvField(o);
+            out += QLatin1Char(',') + csvField(q.exam.explanation);
+        }
         if (withPictures) out += QLatin1Char(',') + csvField(pictures.value(int(i)));
         out += QLatin1Char('\n');
     }

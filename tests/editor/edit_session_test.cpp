@@ -8,6 +8,7 @@
 #include "questionbank/dberror.h"
 #include "questionbank/queries.h"
 #include "questionbank/recordset.h"
+#include "tests/support/picturebytes.h"
 #include "tests/support/testenv.h"
 
 namespace {
@@ -77,4 +78,37 @@ TEST(EditSession, ListRowIsTheRecordAtTheSamePosition) {
     EXPECT_FALSE(s.session.save(false, {"  ", "答", std::nullopt, std::nullopt}))
         << "a blank question is not written";
     EXPECT_EQ(s.backups, 1);
+}
+
+// Manager's "Duplicate record !" comes from the session's refused save: in a
+// bank with pictures a question is its text and its picture; a bank without
+// the picture column refuses the same text as before.
+TEST(EditSession, ADuplicateIsTheSameTextAndPictureWhereTheBankHasPictures) {
+    const QByteArray red = PictureBytes::encoded("PNG", 6, 6),
+                     blue = PictureBytes::encoded("PNG", 6, 6, Qt::blue);
+    const auto saveIn = [&](BankSchema::Pictures layout, const QByteArray& picture) {
+        TestEnv env;
+        BankSchema::build(env.file(Queries::kBankFile), BankSchema::Kind::Bank,
+                          {{"交通信号", "这是什么标志？", "停车让行",
+                            layout == BankSchema::Pictures::WithColumn ? red : QByteArray()}},
+                          Queries::kBankPassword, layout);
+        EditSession session(env.file(Queries::kBankFile), Queries::kBankConnect);
+        QString error;
+        EXPECT_TRUE(session.openDatabase(&error)) << error.toStdString();
+        session.read(Queries::managerEditor("交通信号"));
+        session.anchorFirst();
+        try {
+            session.save(true, {"这是什么标志？", "减速让行", QString("交通信号"),
+                                picture.isEmpty() ? std::nullopt : std::optional(picture)});
+            return 0;
+        } catch (const DbError& e) {
+            return e.number();
+        }
+    };
+    using BankSchema::Pictures;
+    EXPECT_EQ(saveIn(Pictures::WithColumn, blue), 0) << "another picture: another question";
+    EXPECT_EQ(saveIn(Pictures::WithColumn, {}), 0) << "no picture: another question";
+    EXPECT_EQ(saveIn(Pictures::WithColumn, red), DbError::DuplicateKey);
+    EXPECT_EQ(saveIn(Pictures::WithoutColumn, blue), DbError::DuplicateKey) << "keyed on the text";
+    EXPECT_EQ(saveIn(Pictures::WithoutColumn, {}), DbError::DuplicateKey);
 }
