@@ -9,6 +9,8 @@
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 
+#include "shippedbankrows.h"
+
 // The pictures of the shipped bank: every one the bank names is there, every
 // file there is named once, and each is a small self-contained SVG that
 // renders.
@@ -16,16 +18,11 @@ namespace {
 
 const QString kData = QStringLiteral(TEST_SOURCE_DIR "/data");
 
-// The picture cell of each row: the text after the last comma of a row that
-// ends in ".svg" (the shipped file has no quoted line breaks).
+// The picture cell of each row that names one.
 QStringList namedPictures() {
-    QFile f(kData + "/bank.csv");
-    if (!f.open(QIODevice::ReadOnly)) return {};
     QStringList out;
-    const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
-    for (const QString& line : lines.mid(1))
-        if (line.endsWith(QLatin1String(".svg")))
-            out << line.mid(line.lastIndexOf(QLatin1Char(',')) + 1);
+    for (const ShippedRow& r : shippedBankRows())
+        if (!r.picture.isEmpty()) out << r.picture;
     return out;
 }
 
