@@ -99,67 +99,105 @@ QString field(const QString& s) {
 
 }  // namespace
 
+namespace {
+
+// Which rows repeat an earlier question (some of them conflicting) and which
+// share an earlier row's text; the first hundred rows are all new.
+struct Plan {
+    QStringList kinds;  // each row's kind, shuffled
+    QSet<int> repeat, conflict, share;
+
+    Plan(Dice& d, const Shape& shape) {
+        for (int i = 0; i < shape.single; ++i) kinds << QStringLiteral("单选");
+        for (int i = 0; i < shape.judge; ++i) kinds << QStringLiteral("判断");
+        for (int i = 0; i < shape.multiple; ++i) kinds << QStringLiteral("多选");
+        for (int i = int(kinds.size()) - 1; i > 0; --i) kinds.swapItemsAt(i, d.below(i + 1));
+        const int total = int(kinds.size());
+        while (repeat.size() < shape.agreeingRepeats + shape.conflicts)
+            repeat.insert(100 + d.below(total - 100));
+        for (int r : repeat)
+            if (conflict.size() < shape.conflicts) conflict.insert(r);
+        while (share.size() < shape.sharedTexts) {
+            const int r = 100 + d.below(total - 100);
+            if (!repeat.contains(r)) share.insert(r);
+        }
+    }
+    // An earlier row of row i's kind that is no repeat itself, so that the
+    // line a repeat names is that row's.
+    int earlier(Dice& d, const std::vector<Row>& rows, int i) const {
+        int from = d.below(i);
+        while (rows[from].kind != kinds[i] || repeat.contains(from)) from = d.below(i);
+        return from;
+    }
+};
+
+Row repeated(Dice& d, const Plan& plan, const std::vector<Row>& rows, int i, const Shape& shape,
+             Made& made) {
+    const int from = plan.earlier(d, rows, i);
+    Row r = rows[from];
+    if (d.chance(30)) r.category = pick(d, Categories::names());
+    if (plan.conflict.contains(i)) {
+        if (!shape.mended) r.answer = otherAnswer(r);
+        made.conflicts << QStringLiteral("第 %1 行的题目与第 %2 行重复").arg(i + 2).arg(from + 2);
+    }
+    ++made.repeats;
+    return r;
+}
+
+Row fresh(Dice& d, const Plan& plan, const std::vector<Row>& rows, int i, const Shape& shape,
+          Made& made) {
+    Row r;
+    r.category = pick(d, Categories::names());
+    r.question = questionText(d, i);
+    fillKind(d, r, plan.kinds[i]);
+    if (plan.share.contains(i) && plan.kinds[i] != QStringLiteral("判断")) {
+        const QString& text = rows[plan.earlier(d, rows, i)].question;
+        // Its options tell it apart; in the old form, without them, each
+        // text must be its own.
+        r.question = shape.examColumns ? text : text + QStringLiteral("（另）%1").arg(i);
+        ++made.sharingText;
+    }
+    if (d.chance(25))
+        r.explanation = QStringLiteral("依据道路交通安全法的规定，") + pick(d, kActions);
+    return r;
+}
+
+void writeCsv(const QString& path, const std::vector<Row>& rows, bool examColumns) {
+    QString out = examColumns ? QStringLiteral(
+                                    "category,question,answer,picture,explanation,kind,"
+                                    "option_a,option_b,option_c,option_d\n")
+                              : QStringLiteral("category,question,answer,picture\n");
+    for (const Row& r : rows) {
+        QStringList cells{r.category, r.question, r.answer, r.picture};
+        if (examColumns) cells << r.explanation << r.kind << r.options;
+        for (QString& c : cells) c = field(c);
+        out += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+    }
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly)) f.write(out.toUtf8());
+}
+
+}  // namespace
+
 Made write(const QString& folder, const Shape& shape) {
     Dice d{std::mt19937(shape.seed)};
     QDir().mkpath(folder + QStringLiteral("/pictures"));
-    QStringList kinds;
-    for (int i = 0; i < shape.single; ++i) kinds << QStringLiteral("单选");
-    for (int i = 0; i < shape.judge; ++i) kinds << QStringLiteral("判断");
-    for (int i = 0; i < shape.multiple; ++i) kinds << QStringLiteral("多选");
-    for (int i = int(kinds.size()) - 1; i > 0; --i) kinds.swapItemsAt(i, d.below(i + 1));
-    const int total = int(kinds.size());
-    // Which rows repeat an earlier one, which share an earlier one's text.
-    QSet<int> repeat, conflict, share;
-    while (repeat.size() < shape.agreeingRepeats + shape.conflicts)
-        repeat.insert(100 + d.below(total - 100));
-    for (int r : repeat)
-        if (conflict.size() < shape.conflicts) conflict.insert(r);
-    while (share.size() < shape.sharedTexts) {
-        const int r = 100 + d.below(total - 100);
-        if (!repeat.contains(r)) share.insert(r);
-    }
+    const Plan plan(d, shape);
+    const int total = int(plan.kinds.size());
     std::vector<Row> rows;
     Made made;
-    int pictures = 0;
     for (int i = 0; i < total; ++i) {
-        Row r;
-        if (repeat.contains(i)) {
-            // Same kind as this slot, so an earlier row of that kind is repeated.
-            // From a row that is no repeat itself, so that the line it names is `from`.
-            int from = d.below(i);
-            while (rows[from].kind != kinds[i] || repeat.contains(from)) from = d.below(i);
-            r = rows[from];
-            if (d.chance(30)) r.category = pick(d, Categories::names());
-            if (conflict.contains(i)) {
-                if (!shape.mended) r.answer = otherAnswer(r);
-                made.conflicts
-                    << QStringLiteral("第 %1 行的题目与第 %2 行重复").arg(i + 2).arg(from + 2);
-            }
-            ++made.repeats;
-        } else {
-            r.category = pick(d, Categories::names());
-            r.question = questionText(d, i);
-            fillKind(d, r, kinds[i]);
-            if (share.contains(i) && kinds[i] != QStringLiteral("判断")) {
-                int from = d.below(i);
-                while (rows[from].kind != kinds[i] || repeat.contains(from)) from = d.below(i);
-                // Its options tell it apart; without them, in the old form,
-                // each text must be its own.
-                r.question = shape.examColumns
-                                 ? rows[from].question
-                                 : rows[from].question + QStringLiteral("（另）%1").arg(i);
-                ++made.sharingText;
-            }
-            const int left = total - i;
-            if (d.below(left) < shape.withPicture - pictures) {
-                r.picture = QStringLiteral("pictures/%1.png").arg(i + 1, 4, 10, QLatin1Char('0'));
-                writePicture(d, folder + QLatin1Char('/') + r.picture, i, shape.pictureWidth);
-            }
-            if (d.chance(25))
-                r.explanation = QStringLiteral("依据道路交通安全法的规定，") + pick(d, kActions);
+        if (plan.repeat.contains(i)) {
+            rows.push_back(repeated(d, plan, rows, i, shape, made));
+            continue;
         }
-        if (!r.picture.isEmpty()) ++pictures;
+        Row r = fresh(d, plan, rows, i, shape, made);
+        if (d.below(total - i) < shape.withPicture - made.pictureRows) {
+            r.picture = QStringLiteral("pictures/%1.png").arg(i + 1, 4, 10, QLatin1Char('0'));
+            writePicture(d, folder + QLatin1Char('/') + r.picture, i, shape.pictureWidth);
+        }
         rows.push_back(r);
+        made.pictureRows += r.picture.isEmpty() ? 0 : 1;
     }
     QSet<QString> distinct, distinctPictures;
     for (const Row& r : rows) {
@@ -167,24 +205,10 @@ Made write(const QString& folder, const Shape& shape) {
         if (!r.picture.isEmpty()) distinctPictures.insert(r.key());
     }
     made.rows = total;
-    made.pictureRows = pictures;
     made.distinctQuestions = int(distinct.size());
     made.distinctPictureQuestions = int(distinctPictures.size());
-
-    QString out = shape.examColumns ? QStringLiteral(
-                                          "category,question,answer,picture,explanation,kind,"
-                                          "option_a,option_b,option_c,option_d\n")
-                                    : QStringLiteral("category,question,answer,picture\n");
-    for (int i = 0; i < total; ++i) {
-        const Row& r = rows[i];
-        QStringList cells{r.category, r.question, r.answer, r.picture};
-        if (shape.examColumns) cells << r.explanation << r.kind << r.options;
-        for (QString& c : cells) c = field(c);
-        out += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
-    }
     made.csv = folder + QStringLiteral("/bank.csv");
-    QFile f(made.csv);
-    if (f.open(QIODevice::WriteOnly)) f.write(out.toUtf8());
+    writeCsv(made.csv, rows, shape.examColumns);
     return made;
 }
 

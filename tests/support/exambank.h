@@ -24,7 +24,8 @@ struct Shape {
 struct Made {
     QString csv;
     QStringList conflicts;  // "第 N 行的题目与第 M 行重复" for each conflict
-    int rows = 0, pictureRows = 0;
+    int rows = 0;
+    int pictureRows = 0;        // rows of their own with a picture file (repeats not counted)
     int repeats = 0;            // rows that repeat an earlier question (conflicts included)
     int distinctQuestions = 0;  // what a build with --skip-repeats keeps
     int distinctPictureQuestions = 0;
