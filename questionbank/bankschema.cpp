@@ -103,7 +103,6 @@ void create(SQLite::Database& db, Kind kind, Pictures pictures, bool withExam) {
         QString covered = QStringLiteral("\"index\", English, Chinese, category");
         if (withExam)
             covered += QStringLiteral(", ") + ExamColumns::names().join(QStringLiteral(", "));
-        if (byIdentity) covered += QStringLiteral(", identity");
         db.exec(QStringLiteral("CREATE INDEX WordText ON Word (%1)").arg(covered).toStdString());
     }
 }
@@ -138,7 +137,9 @@ void insert(SQLite::Statement& ins, Kind kind, Pictures pictures, bool withExam,
             ins.bind(i++);
         else
             ins.bind(i++, q.picture.constData(), int(q.picture.size()));
-        bindText(ins, i++, QuestionIdentity::of(q.question, q.exam.options, q.picture));
+        bindText(ins, i++,
+                 q.identity.isEmpty() ? QuestionIdentity::of(q.question, q.exam.options, q.picture)
+                                      : q.identity);
     } else if (!q.picture.isEmpty()) {
         throw std::runtime_error("a picture for a file without the picture column");
     }

@@ -21,6 +21,9 @@ struct Question {
     QString answer;
     QByteArray picture;  // the image file's bytes; empty: none
     ExamFields exam;     // all empty: a plain question
+    // Its QuestionIdentity, where the caller has already worked it out (it
+    // reads every picture's bytes once more); empty: build() works it out.
+    QString identity;
 };
 
 enum class Kind { Bank, PersonalList };

