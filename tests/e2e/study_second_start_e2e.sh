@@ -16,6 +16,7 @@ start Manager
 manager=$LAST_PID
 manager_win=$(window_of "$manager") || fail "no Manager window"
 xdotool windowactivate --sync "$manager_win" 2>/dev/null || true
+[ "$(xdotool getactivewindow)" != "$STUDY_WIN" ] || fail "Study was in front before the second start"
 
 "$APP/Study" >>"$LOG" 2>&1 & second=$!
 gone "$second" 20 || fail "the second start did not end"
