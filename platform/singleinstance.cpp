@@ -2,11 +2,12 @@
 #include "platform/singleinstance.h"
 
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
 #include <QStandardPaths>
 
 #include "platform/logging.h"
+#include "platform/singleinstanceserver.h"
+#include "platform/singleinstancesocket.h"
 
 namespace {
 QString socketPath(const QString& name) {
@@ -18,6 +19,11 @@ QString socketPath(const QString& name) {
     if (user.isEmpty()) user = QString::number(qHash(QDir::homePath()));
     return dir + QLatin1Char('/') + name + QLatin1Char('-') + user;
 }
+
+// Longer than a running copy takes from its look to its listening, and than
+// an answer (below) may take.
+constexpr int kLockWaitMs = 4000;
+constexpr int kAnswerWaitMs = 1000;
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent)
@@ -26,40 +32,30 @@ SingleInstance::SingleInstance(const QString& name, QObject* parent)
 SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::anotherIsRunning() {
-    QLocalSocket socket;
-    socket.connectToServer(name_);
-    if (!socket.waitForConnected(1000)) return false;
-    socket.write("activate\n");
-    socket.waitForBytesWritten(1000);
-    socket.waitForReadyRead(1000);  // the first instance answers once it has raised its window
-    socket.disconnectFromServer();
+    const QByteArray path = QFile::encodeName(name_);
+    lock_.acquire(path, kLockWaitMs);
+    UnixSocket socket = UnixSocket::connectTo(path, kAnswerWaitMs);
+    if (!socket.isValid()) return false;  // the lock stays held until listen()
+    lock_.release();
+    socket.writeAll("activate\n", kAnswerWaitMs);
+    socket.readSome(kAnswerWaitMs);  // the first instance answers once it has raised its window
     qCInfo(lcDisplay) << "another instance is running; asked it to activate";
     return true;
 }
 
 bool SingleInstance::listen() {
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(name_)) {
-        // A socket left behind by a copy that was killed: nobody answered on
-        // it, so it is safe to take over.
-        QLocalServer::removeServer(name_);
-        if (!server_->listen(name_)) {
-            qCWarning(lcDisplay) << "single-instance socket unavailable:" << server_->errorString();
-            return false;
-        }
+    const QByteArray path = QFile::encodeName(name_);
+    if (!lock_.isHeld()) lock_.acquire(path, kLockWaitMs);
+    server_ = new SingleInstanceServer(this);
+    // A socket left behind by a copy that was killed: nobody answered on it,
+    // so the server may take it over.
+    const bool listening = server_->listen(path);
+    lock_.release();
+    if (!listening) {
+        qCWarning(lcDisplay) << "single-instance socket unavailable:" << server_->errorString();
+        return false;
     }
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* client = server_->nextPendingConnection()) {
-            connect(client, &QLocalSocket::readyRead, client, [this, client] {
-                if (client->readAll().contains("activate")) {
-                    emit activateRequested();
-                    client->write("ok\n");
-                    client->flush();
-                }
-            });
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-        }
-    });
+    connect(server_, &SingleInstanceServer::activateRequested, this,
+            &SingleInstance::activateRequested);
     return true;
 }

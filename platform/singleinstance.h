@@ -3,7 +3,9 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+#include "platform/singleinstancelock.h"
+
+class SingleInstanceServer;
 
 // One running copy per user: the first instance listens on a per-user local
 // socket; a later one connects, asks the first to bring its window forward,
@@ -15,7 +17,8 @@ public:
     ~SingleInstance() override;
 
     // True when another instance is running; it has then been asked to
-    // activate its window.
+    // activate its window. When false, a start racing this one waits until
+    // listen() has run, and then finds this instance.
     bool anotherIsRunning();
     // Starts listening, so that later instances find this one.
     bool listen();
@@ -27,5 +30,6 @@ signals:
 
 private:
     QString name_;
-    QLocalServer* server_ = nullptr;
+    SingleInstanceLock lock_;
+    SingleInstanceServer* server_ = nullptr;
 };

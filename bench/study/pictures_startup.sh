@@ -12,6 +12,9 @@
 # Memory is read half a second after that line. The processor time each
 # used up to its line is given too: on a busy machine it varies far less
 # than the time on the clock.
+# With COMPARE naming another program folder, that folder's Study is timed
+# too, interleaved with this one's, so that a change can be weighed against
+# the build before it under the same load.
 # Runs on a private X display: scripts/xsession bash this-file [program-folder]
 set -euo pipefail
 bin=${1:-$(cd "$(dirname "$0")/../.." && pwd)/build/bin}
@@ -63,6 +66,10 @@ for _ in $(seq "$runs"); do
   QUILLMERE_PROGRAM_DIR=$tmp/generated measure generated "geometry" "$bin/Study"
   grep -q "picture .* jpeg\|picture .* png" "$tmp/generated.log" || { echo "no picture shown at start" >&2; exit 1; }
   QUILLMERE_PROGRAM_DIR=$tmp/shipped measure shipped "geometry" "$bin/Study"
+  if [ -n "${COMPARE:-}" ]; then
+    QUILLMERE_PROGRAM_DIR=$tmp/generated measure compared-generated "geometry" "$COMPARE/Study"
+    QUILLMERE_PROGRAM_DIR=$tmp/shipped measure compared-shipped "geometry" "$COMPARE/Study"
+  fi
 done
 
 bt=$(median <"$tmp/bare.t") bm=$(median <"$tmp/bare.m") bc=$(median <"$tmp/bare.c")
@@ -71,7 +78,9 @@ printf 'bare Qt window: start to first paint %.1f ms (processor %d ms), resident
   "$(echo "$bt / 1000000" | bc -l)" "$bc" "$(echo "$bm / 1024" | bc -l)" "$runs"
 printf 'bare Qt window painting a line of Chinese text: %.1f ms (processor %d ms), resident %.1f MB\n' \
   "$(echo "$tt / 1000000" | bc -l)" "$tc" "$(echo "$tm / 1024" | bc -l)"
-for name in generated shipped; do
+names="generated shipped"
+[ -n "${COMPARE:-}" ] && names="$names compared-generated compared-shipped"
+for name in $names; do
   t=$(median <"$tmp/$name.t") m=$(median <"$tmp/$name.m") c=$(median <"$tmp/$name.c")
   printf 'Study, %s bank: start to first question %.1f ms, ratio %.2f to the window with text (limit 1.1), %.2f to the empty one; processor %d ms, ratio %.2f to the window with text; resident %.1f MB, %+.1f MB beside the window with text (limit 6), %+.1f MB beside the empty one\n' \
     "$name" "$(echo "$t / 1000000" | bc -l)" "$(echo "$t / $tt" | bc -l)" "$(echo "$t / $bt" | bc -l)" \
