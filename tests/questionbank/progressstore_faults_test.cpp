@@ -123,6 +123,15 @@ TEST(ProgressStoreFaults, FileLockedByAnotherProgram) {
         EXPECT_TRUE(reason.contains(QStringLiteral("正被其他程序使用")));
     }
     EXPECT_EQ(readFile(path), before);
+    {
+        // A write under way elsewhere lets us read but not write.
+        SQLite::Database other(path.toStdString(), SQLite::OPEN_READWRITE);
+        other.exec("BEGIN IMMEDIATE");
+        other.exec("DELETE FROM review");
+        EXPECT_EQ(openFault(dir.path()), Fault::Locked);
+        other.exec("ROLLBACK");
+    }
+    EXPECT_EQ(readFile(path), before);
     EXPECT_EQ(openFault(dir.path()), Fault::None);
 }
 
