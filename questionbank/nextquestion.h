@@ -22,6 +22,7 @@ public:
         Reason reason = Reason::None;
     };
 
+    // bankOrder: the identities as the store keeps them (lower-case hex).
     // cards: every question graded so far (questions of other banks may be
     // among them: they count towards today's new questions).
     static Choice choose(const QStringList& bankOrder, const QHash<QString, Fsrs::Card>& cards,

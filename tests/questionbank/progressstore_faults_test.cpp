@@ -163,17 +163,19 @@ TEST(ProgressStoreFaults, AfterAFailedGradeNothingMoreIsWritten) {
 
 namespace {
 
-// Permissions bind root in nothing, so the writing side runs as nobody there.
-QString runAsUser(const QStringList& args) {
+// Permissions bind root in nothing, so there the writing side runs as
+// nobody, from a copy of the writer in a folder nobody can reach.
+QString runAsUser(const QString& home, const QStringList& args) {
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    if (geteuid() == 0)
+    if (geteuid() == 0) {
+        const QString writer = home + QStringLiteral("/progress_writer");
+        if (!QFile::exists(writer)) QFile::copy(QStringLiteral(WRITER_PATH), writer);
         p.start(QStringLiteral("setpriv"),
-                QStringList{"--reuid=65534", "--regid=65534", "--clear-groups",
-                            QStringLiteral(WRITER_PATH)} +
-                    args);
-    else
+                QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", writer} + args);
+    } else {
         p.start(QStringLiteral(WRITER_PATH), args);
+    }
     EXPECT_TRUE(p.waitForFinished(30000));
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
@@ -185,7 +187,8 @@ QString refused(Fault f) {
 }  // namespace
 
 TEST(ProgressStoreFaults, UnwritableFolderOrFile) {
-    QTemporaryDir dir;
+    // Under /tmp, which every user may pass through, whatever TMPDIR says.
+    QTemporaryDir dir(QStringLiteral("/tmp/quillmere-progress-XXXXXX"));
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                           QFile::ReadOther | QFile::ExeOther);
     const auto folder = [&](const char* name, QFile::Permissions perms) {
@@ -200,7 +203,7 @@ TEST(ProgressStoreFaults, UnwritableFolderOrFile) {
         QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
     // A folder that cannot be written: no file is made in it.
     const QString bare = folder("bare", readOnly);
-    EXPECT_EQ(runAsUser({"open", bare}), refused(Fault::Unwritable));
+    EXPECT_EQ(runAsUser(dir.path(), {"open", bare}), refused(Fault::Unwritable));
     EXPECT_TRUE(folderEntries(bare).isEmpty());
     // A file that cannot be written, in a folder that can.
     QTemporaryDir scratch;
@@ -209,7 +212,7 @@ TEST(ProgressStoreFaults, UnwritableFolderOrFile) {
     writeFile(lockedFile + QStringLiteral("/progress.db"), store);
     QFile::setPermissions(lockedFile + QStringLiteral("/progress.db"),
                           QFile::ReadOwner | QFile::ReadOther);
-    EXPECT_EQ(runAsUser({"open", lockedFile}), refused(Fault::Unwritable));
+    EXPECT_EQ(runAsUser(dir.path(), {"open", lockedFile}), refused(Fault::Unwritable));
     // A file that can be written in a folder that cannot: no journal, no write.
     const QString lockedFolder = folder("folder", all);
     writeFile(lockedFolder + QStringLiteral("/progress.db"), store);
@@ -217,12 +220,14 @@ TEST(ProgressStoreFaults, UnwritableFolderOrFile) {
         lockedFolder + QStringLiteral("/progress.db"),
         QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
     QFile::setPermissions(lockedFolder, readOnly);
-    EXPECT_EQ(runAsUser({"open", lockedFolder}), refused(Fault::Unwritable));
+    EXPECT_EQ(runAsUser(dir.path(), {"open", lockedFolder}), refused(Fault::Unwritable));
     for (const QString& f : {lockedFile, lockedFolder}) {
         EXPECT_EQ(readFile(f + QStringLiteral("/progress.db")), store);
         EXPECT_EQ(folderEntries(f), QStringList{"progress.db"});
     }
     // The same user writes where it may: the refusals were the permissions'.
     const QString open = folder("open", all);
-    EXPECT_EQ(runAsUser({"open", open}), QStringLiteral("opened\ngraded"));
+    EXPECT_EQ(runAsUser(dir.path(), {"open", open}), QStringLiteral("opened\ngraded"));
+    // Let the temporary folder go, whoever runs the test.
+    for (const QString& f : {bare, lockedFolder}) QFile::setPermissions(f, all);
 }
