@@ -5,7 +5,6 @@
 #include <SQLiteCpp/Statement.h>
 #include <sqlite3.h>
 
-#include <QDir>
 #include <QJsonDocument>
 #include <cctype>
 #include <cmath>

@@ -85,6 +85,22 @@ TEST(ProgressStoreFaults, DamagedFilesAreRefusedAndLeftAsTheyWere) {
     }
 }
 
+TEST(ProgressStoreFaults, NumbersNoGradeCouldLeaveCountAsDamage) {
+    QTemporaryDir dir;
+    const QString path = makeStore(dir, 10);
+    {
+        SQLite::Database db(path.toStdString(), SQLite::OPEN_READWRITE);
+        db.exec("UPDATE card SET stability = -1");
+    }
+    auto store = ProgressStore::open(dir.path(), Fsrs());
+    ASSERT_TRUE(store);
+    const QByteArray before = readFile(path);
+    EXPECT_FALSE(store->allCards());
+    EXPECT_EQ(store->fault(), Fault::Damaged);
+    EXPECT_FALSE(store->recordGrade(idOf(1), G::Knew, kT0 + 100 * 3600000LL));
+    EXPECT_EQ(readFile(path), before);
+}
+
 TEST(ProgressStoreFaults, SomebodyElsesDatabaseIsNeverWritten) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("progress.db"));
