@@ -26,7 +26,7 @@ class Statement;
 // Writes are kept like the banks' (rollback journal, synchronous=FULL): a
 // grade is one transaction, review and state together, and is acknowledged
 // only once it is committed. A file that is damaged, not ours, locked or
-// cannot be written is never written; after any failed write the store
+// cannot be written is never written; after any failure the store
 // writes nothing more, so the caller shows one note and carries on. Nothing
 // here throws.
 class ProgressStore {
