@@ -15,6 +15,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "bench/ratioreporter.h"
@@ -79,7 +80,13 @@ World& world() {
             made.bank << QString::fromLatin1(
                 QCryptographicHash::hash("q" + QByteArray::number(i), QCryptographicHash::Sha256)
                     .toHex());
-        made.store = ProgressStore::open(made.dir.path(), Fsrs());
+        QString reason;
+        made.store = ProgressStore::open(made.dir.path(), Fsrs(), nullptr, &reason);
+        if (!made.dir.isValid() || !made.store) {
+            std::fprintf(stderr, "no store in %s: %s\n", qPrintable(QDir::currentPath()),
+                         qPrintable(reason));
+            std::exit(1);
+        }
         const auto reviews = studyYear(made, made.store->scheduler());
         if (!made.store->recordGrades(reviews)) std::fprintf(stderr, "could not fill the store\n");
         made.reviews = reviews.size();
