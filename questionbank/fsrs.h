@@ -6,9 +6,9 @@
 // The memory model that schedules reviews: FSRS-5, the published Free
 // Spaced Repetition Scheduler, with its published default parameters and no
 // interval fuzz, so that the same grades at the same times always give the
-// same schedule. The formulas follow the algorithm's description
-// (github.com/open-spaced-repetition/fsrs4anki, wiki page "The Algorithm",
-// section FSRS-5) as its reference implementation computes them
+// same schedule. The formulas follow the algorithm's published description
+// (the open-spaced-repetition project's wiki page "The Algorithm", section
+// FSRS-5) as its reference implementation computes them
 // (github.com/open-spaced-repetition/fsrs-rs, src/model.rs at commit
 // 1dba65d7cdba064b60f92a941d2d13bdf221054a, and src/inference.rs of the same
 // FSRS-5 release), whose unit tests publish the reference values that ours
