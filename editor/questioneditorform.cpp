@@ -20,22 +20,21 @@
 #include "skin/titlebarbuttons.h"
 
 namespace {
-QFont labelFont() {
+QFont boldFont(const QString& first, double points) {
     QFont f;
-    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("WenQuanYi Micro Hei")});
-    f.setPointSize(9);
+    f.setFamilies(
+        {first, QStringLiteral("Liberation Sans"), QStringLiteral("WenQuanYi Micro Hei")});
+    f.setPointSizeF(points);
     f.setBold(true);
     return f;
 }
 
+QFont labelFont() {
+    return boldFont(QStringLiteral("Tahoma"), 9);
+}
+
 QFont statusFont() {
-    QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("WenQuanYi Micro Hei")});
-    f.setPointSizeF(8.25);
-    f.setBold(true);
-    return f;
+    return boldFont(QStringLiteral("MS Sans Serif"), 8.25);
 }
 }  // namespace
 

@@ -145,34 +145,19 @@ ProgressStore::Fault ProgressStore::faultOf(const SQLite::Exception& e) {
 }
 
 QString ProgressStore::reasonFor(Fault fault, const QString& path) {
-    const QString file = QDir::toNativeSeparators(path);
-    QString text;
-    switch (fault) {
-        case Fault::None:
-            return {};
-        case Fault::Damaged:
-            text = QStringLiteral("学习记录文件“%1”已损坏，无法读取");
-            break;
-        case Fault::Foreign:
-            text = QStringLiteral("文件“%1”不是本程序的学习记录");
-            break;
-        case Fault::Newer:
-            text = QStringLiteral("学习记录文件“%1”由较新版本的程序写入");
-            break;
-        case Fault::Locked:
-            text = QStringLiteral("学习记录文件“%1”正被其他程序使用");
-            break;
-        case Fault::Unwritable:
-            text = QStringLiteral("学习记录文件“%1”或它所在的文件夹不可写入");
-            break;
-        case Fault::DiskFull:
-            text = QStringLiteral("磁盘已满，学习记录文件“%1”无法写入");
-            break;
-        case Fault::Io:
-            text = QStringLiteral("读写学习记录文件“%1”时出错");
-            break;
-    }
-    return text.arg(file) + QStringLiteral("，本次的学习进度不会保存。");
+    if (fault == Fault::None) return {};
+    // In the order of Fault, from Damaged on.
+    static const char16_t* const kTexts[] = {
+        u"学习记录文件“%1”已损坏，无法读取",
+        u"文件“%1”不是本程序的学习记录",
+        u"学习记录文件“%1”由较新版本的程序写入",
+        u"学习记录文件“%1”正被其他程序使用",
+        u"学习记录文件“%1”或它所在的文件夹不可写入",
+        u"磁盘已满，学习记录文件“%1”无法写入",
+        u"读写学习记录文件“%1”时出错",
+    };
+    const QString text = QString::fromUtf16(kTexts[int(fault) - int(Fault::Damaged)]);
+    return text.arg(QDir::toNativeSeparators(path)) + QStringLiteral("，本次的学习进度不会保存。");
 }
 
 std::unique_ptr<ProgressStore> ProgressStore::open(const QString& folder, const Fsrs& scheduler,

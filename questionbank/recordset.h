@@ -128,6 +128,7 @@ private:
     bool hasPicture_ = false;
     std::optional<QByteArray> pendingPicture_;
     bool writePicture(Database& db, qint64 id);
+    void takeWrittenRow(qint64 id);
     bool addExamColumns(Database& db);
     std::unique_ptr<SQLite::Statement> writeStatement(Database& db, const QList<int>& order,
                                                       const QStringList& extra);

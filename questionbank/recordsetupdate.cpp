@@ -119,23 +119,29 @@ void RecordSet::Update() {
         if (tx) tx->commit();
         hasPicture_ = hasPicture_ || pictureAdded;
         if (examAdded) adoptExamColumns();
-        std::vector<QVariant> row;
-        fetchRow(id, row);
-        if (pending_ == Pending::Adding)
-            rows_.push_back(std::move(row));
-        else
-            rows_[pos_] = std::move(row);
-        lastModified_ = QString::number(id);
-        qCInfo(lcDb).noquote() << (pending_ == Pending::Adding ? "added" : "changed") << "record"
-                               << id << "in" << file_;
-        pending_ = Pending::None;
-        buffer_.clear();
-        pendingPicture_.reset();
-        pendingExam_.reset();
+        takeWrittenRow(id);
     } catch (const SQLite::Exception& e) {
         qCInfo(lcDb).noquote() << "update failed on" << file_ << ":" << e.what();
         throw DbError::fromSqlite(e, file_);
     }
+}
+
+// After the commit: the set holds the row as the file has it now, and the
+// edit is over.
+void RecordSet::takeWrittenRow(qint64 id) {
+    std::vector<QVariant> row;
+    fetchRow(id, row);
+    if (pending_ == Pending::Adding)
+        rows_.push_back(std::move(row));
+    else
+        rows_[pos_] = std::move(row);
+    lastModified_ = QString::number(id);
+    qCInfo(lcDb).noquote() << (pending_ == Pending::Adding ? "added" : "changed") << "record" << id
+                           << "in" << file_;
+    pending_ = Pending::None;
+    buffer_.clear();
+    pendingPicture_.reset();
+    pendingExam_.reset();
 }
 
 bool RecordSet::writePicture(Database& db, qint64 id) {
