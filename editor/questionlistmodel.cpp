@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/questionlistmodel.h"
 
+#include <QRegularExpression>
+
 #include "editor/editsession.h"
 #include "questionbank/columns.h"
 #include "questionbank/recordset.h"
@@ -33,5 +35,10 @@ int QuestionListModel::rowCount(const QModelIndex& parent) const {
 QVariant QuestionListModel::data(const QModelIndex& index, int role) const {
     const RecordSet* rs = session_.records();
     if (!rs || !index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
-    return rs->fieldAt(index.row(), Columns::kEnglish).toString();
+    const QString text = rs->fieldAt(index.row(), Columns::kEnglish).toString();
+    if (role == Qt::EditRole) return text;
+    // A list row is one line: a question written on several shows its
+    // lines side by side.
+    static const QRegularExpression breaks(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]+"));
+    return QString(text).replace(breaks, QStringLiteral(" "));
 }

@@ -112,3 +112,12 @@ TEST(EditSession, ADuplicateIsTheSameTextAndPictureWhereTheBankHasPictures) {
     EXPECT_EQ(saveIn(Pictures::WithoutColumn, blue), DbError::DuplicateKey) << "keyed on the text";
     EXPECT_EQ(saveIn(Pictures::WithoutColumn, {}), DbError::DuplicateKey);
 }
+
+TEST(QuestionListModel, AQuestionOnSeveralLinesIsOneRowOfTheList) {
+    Session s({QStringLiteral("第一行\n第二行\r\n\r\n第三行\u2028末"), QStringLiteral("甲")});
+    // The list's order is the query's.
+    EXPECT_EQ(s.entries(), QStringList({"甲", "第一行 第二行 第三行 末"}));
+    // Editing takes the text as it is stored.
+    EXPECT_EQ(s.model.index(1).data(Qt::EditRole).toString(),
+              QStringLiteral("第一行\n第二行\r\n\r\n第三行\u2028末"));
+}
