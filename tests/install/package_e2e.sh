@@ -20,7 +20,7 @@ deb=$(ls "$E2E"/pkg/quillmere_"${VERSION}"-*_"$(dpkg --print-architecture)".deb 
 
 depends=$(dpkg-deb -f "$deb" Depends)
 # qt6-image-formats-plugins reads WebP pictures.
-for p in libqt6widgets6 libqt6network6 libsqlite3-0 libespeak-ng1 fonts-wqy-microhei fonts-liberation2 \
+for p in libqt6widgets6 libssl3 libsqlite3-0 libespeak-ng1 fonts-wqy-microhei fonts-liberation2 \
   qt6-translations-l10n qt6-image-formats-plugins; do
   grep -q -E "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
