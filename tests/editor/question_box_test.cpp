@@ -26,7 +26,9 @@ struct ManagerBox : EditorFixture {
         auto* combo = w<QComboBox>("Combo1");
         combo->setCurrentIndex(combo->findText("临危处置"));
         emit combo->activated(combo->currentIndex());
-        clickRow(listEntries().indexOf(question));
+        // The list shows a question of several lines on one row: the
+        // question's row is the one that is not the other question's.
+        clickRow(listEntries().indexOf("另一题") == 0 ? 1 : 0);
     }
     QuestionBox* box() const { return w<QuestionBox>("text1"); }
     // Lines of the laid-out question, and the whole lines the box shows.
