@@ -7,22 +7,15 @@
 
 #include "tests/support/picturebytes.h"
 #include "tests/support/testenv.h"
+#include "tests/tools/buildoutcome.h"
 #include "tools/bankcommands.h"
 #include "tools/bankcsv.h"
 
 namespace {
-struct Outcome {
-    int code;
-    QString out, err;
-};
+using Outcome = BuildOutcome;
 
 Outcome build(const QString& csv, const QString& outDir, bool skipRepeats = false) {
-    QString o, e;
-    QTextStream out(&o), err(&e);
-    const int code = BankCommands::build(csv, outDir, false, out, err, skipRepeats);
-    out.flush();
-    err.flush();
-    return {code, o, e};
+    return runBuild(csv, outDir, false, skipRepeats);
 }
 }  // namespace
 

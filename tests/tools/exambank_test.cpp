@@ -9,21 +9,14 @@
 
 #include "tests/support/exambank.h"
 #include "tests/support/testenv.h"
+#include "tests/tools/buildoutcome.h"
 #include "tools/bankcommands.h"
 
 namespace {
-struct Outcome {
-    int code;
-    QString out, err;
-};
+using Outcome = BuildOutcome;
 
 Outcome build(const QString& csv, const QString& outDir, bool skipRepeats) {
-    QString o, e;
-    QTextStream out(&o), err(&e);
-    const int code = BankCommands::build(csv, outDir, true, out, err, skipRepeats);
-    out.flush();
-    err.flush();
-    return {code, o, e};
+    return runBuild(csv, outDir, true, skipRepeats);
 }
 
 int count(SQLite::Database& db, const char* sql) {
