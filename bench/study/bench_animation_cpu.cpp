@@ -15,6 +15,7 @@
 #include <QMovie>
 #include <QTimer>
 
+#include "bench/study/quietdisplay.h"
 #include "platform/settingsstore.h"
 #include "questionbank/animatedpicture.h"
 #include "study/questionpicture.h"
@@ -81,12 +82,7 @@ Measure display(const QByteArray& bytes, int ms) {
     TestEnv env;
     env.makeBank({{QStringLiteral("交通信号"), QStringLiteral("这个手势表示什么？"),
                    QStringLiteral("停止"), bytes}});
-    {
-        SettingsStore s;
-        s.write(QStringLiteral("xxx"), QStringLiteral("1"));
-        s.write(QStringLiteral("voice"), QStringLiteral("0"));
-        s.write(QStringLiteral("guageword"), QStringLiteral("2"));
-    }
+    writeQuietDisplaySettings();
     SettingsStore store;
     QuestionWindow w(store, {});
     w.load();

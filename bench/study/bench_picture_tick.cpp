@@ -12,6 +12,7 @@
 #include <QLabel>
 
 #include "bench/study/picturemaker.h"
+#include "bench/study/quietdisplay.h"
 #include "platform/settingsstore.h"
 #include "study/questionpicture.h"
 #include "study/questionwindow.h"
@@ -55,12 +56,7 @@ void tick(benchmark::State& state, Kind kind, bool byKey = false) {
              QStringLiteral("减速慢行，注意观察"), picture});
     }
     env.makeBank(qs);
-    {
-        SettingsStore s;
-        s.write(QStringLiteral("xxx"), QStringLiteral("1"));
-        s.write(QStringLiteral("voice"), QStringLiteral("0"));
-        s.write(QStringLiteral("guageword"), QStringLiteral("2"));
-    }
+    writeQuietDisplaySettings();
     SettingsStore store;
     QuestionWindow w(store, {});
     w.load();
