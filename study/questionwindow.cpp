@@ -56,7 +56,8 @@ QuestionWindow::QuestionWindow(SettingsStore& store, SpeechMaker speech, QWidget
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       studySettings_(store),
       cycle_(
-          records_, [this] { return cycleSettings(); }, std::move(speech)) {
+          records_, [this] { return cycleSettings(); }, std::move(speech)),
+      progress_([] { return DataFolder::path(); }, [] { return Fsrs::kDefaultRetention; }) {
     setObjectName(QStringLiteral("FrmShow"));
     records_.setExplanationShown([this] { return settings_.explainword == 1; });
     setWindowTitle(QString());

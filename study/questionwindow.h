@@ -7,6 +7,7 @@
 
 #include "platform/widgets/windowplacement.h"
 #include "study/datacontrol.h"
+#include "study/learnerprogress.h"
 #include "study/recordsetcursor.h"
 #include "study/settingsrecord.h"
 #include "study/studycycle.h"
@@ -71,6 +72,8 @@ public:
     void zoomPicture();  // Z, or a click on the picture
     PictureZoom* zoom() const { return zoom_; }
     FeedbackNote* note() const { return note_.get(); }
+    // The learner's progress store, shared with the windows the menu opens.
+    LearnerProgress& progress() { return progress_; }
     // Whether the display shows the personal list itself (not the fallback).
     bool showingPersonalList() const;
 
@@ -146,6 +149,7 @@ private:
     QAction* mnustop_ = nullptr;
     QAction* mnuexplain_ = nullptr;
     std::unique_ptr<FeedbackNote> note_;
+    LearnerProgress progress_;
     std::function<EditSession*()> editorFinder_;
     bool changingList_ = false;  // a J or K is in hand (its question may be open)
     WindowOpener openOptions_, openEditor_;
