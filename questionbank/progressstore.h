@@ -23,12 +23,12 @@ class Statement;
 // papers. A question is known by its identity (the 64-hex digest of its text,
 // options and picture), so a rebuilt or re-imported bank keeps its progress.
 //
-// Writes are kept like the banks' (rollback journal, synchronous=FULL): a
-// grade is one transaction, review and state together, and is acknowledged
-// only once it is committed. A file that is damaged, not ours, locked or
-// cannot be written is never written; after any failure the store
-// writes nothing more, so the caller shows one note and carries on. Nothing
-// here throws.
+// Writes are as durable as the banks' (synchronous=FULL, through a
+// write-ahead log rather than their rollback journal: see
+// progressstoreopen.cpp): a grade is one transaction, review and state
+// together, and is acknowledged only once it is committed. A file that is damaged, not ours, locked
+// or cannot be written is never written; after any failure the store writes nothing more, so the
+// caller shows one note and carries on. Nothing here throws.
 class ProgressStore {
 public:
     static constexpr const char* kFileName = "progress.db";

@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
@@ -177,4 +178,34 @@ TEST(ProgressStore, EmptyFileIsTakenForANewStore) {
     auto store = openIn(dir.path());
     ASSERT_TRUE(store);
     EXPECT_TRUE(store->recordGrade(idOf(1), G::Knew, kT0));
+}
+
+// A grade costs one flush of the write-ahead log instead of the four of a
+// rollback journal; a file kept by an earlier version, with its journal,
+// moves to the log when opened and keeps its grades.
+TEST(ProgressStore, GradesAreCommittedThroughTheWriteAheadLog) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("progress.db"));
+    const auto journalMode = [&] {
+        SQLite::Database db(path.toStdString(), SQLite::OPEN_READONLY);
+        return db.execAndGet("PRAGMA journal_mode").getString();
+    };
+    {
+        auto store = openIn(dir.path());
+        ASSERT_TRUE(store);
+        ASSERT_TRUE(store->recordGrade(idOf(1), G::Knew, kT0));
+        EXPECT_EQ(journalMode(), "wal");
+        EXPECT_GT(QFileInfo(path + QStringLiteral("-wal")).size(), 0);
+    }
+    {
+        SQLite::Database db(path.toStdString(), SQLite::OPEN_READWRITE);
+        ASSERT_EQ(db.execAndGet("PRAGMA journal_mode=DELETE").getString(), "delete");
+    }
+    ASSERT_EQ(journalMode(), "delete");
+    auto store = openIn(dir.path());
+    ASSERT_TRUE(store);
+    EXPECT_EQ(journalMode(), "wal");
+    EXPECT_EQ(store->card(idOf(1))->reps, 1);
+    ASSERT_TRUE(store->recordGrade(idOf(1), G::Knew, kT0 + 3 * Fsrs::kDayMs));
+    EXPECT_EQ(store->card(idOf(1))->reps, 2);
 }
