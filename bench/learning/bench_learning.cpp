@@ -26,6 +26,7 @@ constexpr double kTargetShare = 0.6;
 struct Options {
     int days = 60;
     int newPerDay = NextQuestion::kDefaultDailyNewLimit;
+    double retention = Fsrs::kDefaultRetention;
     SimulatedLearner::Parameters model;
 };
 
@@ -43,16 +44,24 @@ Options parse(const QCoreApplication& app) {
         QStringLiteral("recall-growth"),
         QStringLiteral("How much a recall lengthens the half-life (see README.md)."),
         QStringLiteral("g"), QString::number(Options().model.recallGrowth));
-    parser.addOptions({days, fresh, growth});
+    const QCommandLineOption retention(
+        QStringLiteral("retention"), QStringLiteral("The scheduler's target retention by memory."),
+        QStringLiteral("r"), QString::number(Fsrs::kDefaultRetention));
+    parser.addOptions({days, fresh, growth, retention});
     parser.process(app);
     Options o;
     o.days = std::max(1, parser.value(days).toInt());
     o.model.recallGrowth = std::max(0.0, parser.value(growth).toDouble());
+    o.retention = Fsrs(parser.value(retention).toDouble()).targetRetention();
     const QString limit =
         parser.isSet(fresh) ? parser.value(fresh) : qEnvironmentVariable("NEW_PER_DAY");
     bool ok = false;
     if (const int n = limit.toInt(&ok); ok && n >= 0) o.newPerDay = n;
     return o;
+}
+
+QString day(int n) {
+    return n < 0 ? QStringLiteral("never") : QString::number(n);
 }
 
 QString steps(qint64 n) {
@@ -90,14 +99,15 @@ int main(int argc, char** argv) {
         "growth %.3g, lapse x%.2g, relearning x%.2g\n",
         model.firstHalfLifeDays, model.difficultySpread, model.recallGrowth, model.lapseFactor,
         model.relearning);
-    std::printf("by memory: at most %d new questions a day\n", o.newPerDay);
+    std::printf("by memory: at most %d new questions a day, target retention %.2f\n", o.newPerDay,
+                o.retention);
 
     SimulatedLearner forDocumented(kQuestions, kBankSeed, model);
     SimulatedLearner forRandom(kQuestions, kBankSeed, model);
     SimulatedLearner forMemory(kQuestions, kBankSeed, model);
     DocumentedOrder documentedOrder(kQuestions);
     RandomOrder randomOrder(kQuestions, kRandomSeed);
-    ByMemoryOrder byMemoryOrder(kQuestions, o.newPerDay);
+    ByMemoryOrder byMemoryOrder(kQuestions, o.newPerDay, Fsrs(o.retention));
     const LearningCurve documented = studyDays(documentedOrder, forDocumented, plan, kAnswerSeed);
     const LearningCurve random = studyDays(randomOrder, forRandom, plan, kAnswerSeed);
     const LearningCurve byMemory = studyDays(byMemoryOrder, forMemory, plan, kAnswerSeed);
@@ -113,6 +123,10 @@ int main(int argc, char** argv) {
         "recall\n",
         byMemoryOrder.seen(), kQuestions, why.value(Reason::Due), why.value(Reason::New),
         why.value(Reason::LowestRecall));
+    std::printf("whole bank seen by day: documented %s, random %s, by memory %s\n",
+                qPrintable(day(documented.wholeBankSeenOnDay)),
+                qPrintable(day(random.wholeBankSeenOnDay)),
+                qPrintable(day(byMemory.wholeBankSeenOnDay)));
     printTarget(documented, byMemory, plan.days);
     std::printf("steps to 90%%: documented %s, random %s, by memory %s\n",
                 qPrintable(steps(documented.stepsToGoal)), qPrintable(steps(random.stepsToGoal)),

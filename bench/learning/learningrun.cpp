@@ -58,6 +58,8 @@ LearningCurve studyDays(StudyOrder& order, SimulatedLearner& learner, const Stud
         if (drift > 1e-9)
             std::fprintf(stderr, "exam tally drifted by %g on day %d\n", drift, day + 1);
         curve.shareByDay.push_back(exam.share());
+        if (curve.wholeBankSeenOnDay < 0 && learner.seen() == learner.size())
+            curve.wholeBankSeenOnDay = day + 1;
     }
     return curve;
 }

@@ -23,6 +23,8 @@ struct StudyPlan {
 struct LearningCurve {
     // The share of the bank the learner would recall at each day's exam.
     std::vector<double> shareByDay;
+    // The first day by the end of which every question had been seen; -1: none.
+    int wholeBankSeenOnDay = -1;
     // Steps until stopping there would first give the goal at the exam; -1: never.
     qint64 stepsToGoal = -1;
 };

@@ -44,6 +44,7 @@ SimulatedLearner::Attempt SimulatedLearner::attempt(int question, qint64 nowMs,
     Memory& m = memory_[size_t(question)];
     if (m.halfLifeDays <= 0) {
         m.halfLifeDays = m.floorDays = firstHalfLife(question);
+        ++seen_;
     } else if (recalled) {
         afterRecall(question, m, p);
     } else {

@@ -37,9 +37,10 @@ public:
     SimulatedLearner(int questions, quint32 seed, const Parameters& parameters);
 
     int size() const { return int(memory_.size()); }
+    // Questions seen at least once.
+    int seen() const { return seen_; }
     // 0 (hardest) .. 1 (easiest): how readily the question is learnt.
     double ease(int question) const { return ease_[size_t(question)]; }
-    double halfLifeDays(int question) const { return memory_[size_t(question)].halfLifeDays; }
     // The probability of recalling a question at a time; 0 before its first sight.
     double recallAt(int question, qint64 nowMs) const;
     // Tries to recall the question, then sees its answer.
@@ -57,4 +58,5 @@ private:
     Parameters p_;
     std::vector<double> ease_;
     std::vector<Memory> memory_;
+    int seen_ = 0;
 };
