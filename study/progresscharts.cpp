@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/progresscharts.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QDateTime>
 #include <QDateTimeAxis>
@@ -20,7 +20,7 @@ QChart* plainChart(const QString& title) {
     auto* chart = new QChart;
     chart->setTitle(title);
     chart->legend()->hide();
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setMargins(QMargins(4, 4, 16, 4));  // room for the last date
     // Drawn at once: an animation would only delay what the learner came for.
     chart->setAnimationOptions(QChart::NoAnimation);
     return chart;
@@ -54,22 +54,23 @@ qint64 noon(QDate day) {
 QChart* reviewsPerDay(const std::vector<ProgressSummary::Day>& days) {
     QChart* chart = plainChart(QStringLiteral("每天复习的题数（最近 %1 天）").arg(days.size()));
     auto* set = new QBarSet(QStringLiteral("复习"));
-    QStringList labels;
     int most = 0;
     for (const ProgressSummary::Day& d : days) {
         *set << d.reviews;
         most = std::max(most, d.reviews);
-        labels << d.day.toString(QStringLiteral("M/d"));
     }
     auto* series = new QBarSeries;
     series->append(set);
     chart->addSeries(series);
-    auto* x = new QBarCategoryAxis;
-    x->append(labels);
-    x->setLabelsAngle(-90);
-    QFont small = x->labelsFont();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
-    x->setLabelsFont(small);
+    // A value axis under the bars (bar i stands at i), labelled every five
+    // days: thirty dates side by side would not fit.
+    auto* x = new QCategoryAxis;
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    x->setRange(-0.5, double(days.size()) - 0.5);
+    const size_t today = days.empty() ? 0 : days.size() - 1;
+    for (size_t i = today % 5; i < days.size(); i += 5)
+        x->append(days[i].day.toString(QStringLiteral("M/d")), double(i));
+    x->setGridLineVisible(false);
     chart->addAxis(x, Qt::AlignBottom);
     series->attachAxis(x);
     auto* y = new QValueAxis;

@@ -61,7 +61,11 @@ ProgressWindow::ProgressWindow(Loader loader, QWidget* parent)
     table_->setColumnCount(int(columnHeads().size()));
     table_->setHorizontalHeaderLabels(columnHeads());
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // All twelve rows in view at once, without scrolling.
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->setFocusPolicy(Qt::NoFocus);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 

@@ -19,7 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "bench/progress/yearofstudy.h"
+#include "bench/progresswindow/studiedbank.h"
 #include "bench/ratioreporter.h"
 #include "questionbank/progressinput.h"
 #include "questionbank/queries.h"
@@ -47,22 +47,12 @@ struct World {
 }
 
 void studyYear(World& w) {
-    const auto bank = ProgressInput::readQuestions(w.folder + QLatin1Char('/') + Queries::kBankFile,
-                                                   Queries::kBankConnect);
-    w.questions = int(bank.size());
-    QStringList studied;
-    for (const auto& q : bank)
-        if (studied.size() < kStudied && !studied.contains(q.identity)) studied << q.identity;
-    QString reason;
-    auto store = ProgressStore::open(w.folder, Fsrs(), nullptr, &reason);
-    if (!store) die("no store:", reason);
-    const YearOfStudy::Year year = YearOfStudy::make(studied, store->scheduler());
-    if (!store->recordGrades(year.reviews)) die("could not fill the store");
-    for (qint64 t = year.endMs - 52 * 7 * Fsrs::kDayMs; t < year.endMs; t += 7 * Fsrs::kDayMs)
-        store->addPaper(
-            {0, t, QStringLiteral("科目一"), 60 + int((t / Fsrs::kDayMs) % 40), 1800000, {}});
-    w.reviews = year.reviews.size();
-    w.now = year.endMs;
+    QString why;
+    const auto studied = StudiedBank::fill(w.folder, kStudied, QDate(2025, 6, 1), &why);
+    if (!studied) die("no year of study:", why);
+    w.questions = studied->rows;
+    w.reviews = studied->reviews;
+    w.now = studied->endMs;
 }
 
 World& world() {
