@@ -72,6 +72,12 @@ ProgressWindow::ProgressWindow(Loader loader, QWidget* parent)
     reviews_ = chartView("reviewsChart", this);
     recall_ = chartView("recallChart", this);
     papers_ = chartView("papersChart", this);
+    table_->setToolTip(QStringLiteral(
+        "新题：还没学过；学习中：学过，现在的预测记忆率低于 90%；已掌握：不低于 90%。\n"
+        "今天到期：今天结束前该复习的学过的题，与学习中、已掌握有重叠。"));
+    recall_->setToolTip(
+        QStringLiteral("每天结束时题库所有题目预测记忆率的平均值，没学过的题按 0 计；"
+                       "今天按现在计。"));
     noPapers_ = new QLabel(QStringLiteral("还没有模拟考试记录。交卷后，成绩会显示在这里。"), this);
     noPapers_->setObjectName(QStringLiteral("noPapers"));
     noPapers_->setAlignment(Qt::AlignCenter);
