@@ -28,6 +28,10 @@ bool LearnerProgress::failed() {
     return store() == nullptr;
 }
 
+QString LearnerProgress::failure() {
+    return failed() ? failure_ : QString();
+}
+
 QString LearnerProgress::takeUntoldFault() {
     if (!failed() || told_) return {};
     told_ = true;

@@ -26,6 +26,9 @@ public:
     ProgressStore* store();
     // Whether the store failed (at opening or later).
     bool failed();
+    // The reason for the failure, every time it is asked (empty while all is
+    // well), for a window that shows it as long as it lasts.
+    QString failure();
     // The reason for the failure, the first time it is asked; empty after
     // that, and while all is well.
     QString takeUntoldFault();

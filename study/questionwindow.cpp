@@ -129,6 +129,7 @@ void QuestionWindow::buildMenu() {
     mnuexplain_ =
         add("mnuexplain", QStringLiteral("显示解析(&S)"), &QuestionWindow::toggleExplanations);
     mnuexplain_->setCheckable(true);
+    add("mnuprogress", QStringLiteral("学习进度(&J)"), &QuestionWindow::showProgress);
     mnumain_->addSeparator()->setObjectName(QStringLiteral("link3"));
     add("mnuquit", QStringLiteral("退出(&E)"), &QuestionWindow::quit);
 }
@@ -216,6 +217,10 @@ void QuestionWindow::showOptions() {
 
 void QuestionWindow::showEditor() {
     if (openEditor_) openEditor_(*this);
+}
+
+void QuestionWindow::showProgress() {
+    if (openProgress_) openProgress_(*this);
 }
 
 void QuestionWindow::handOverToManager() {

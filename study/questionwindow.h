@@ -57,6 +57,7 @@ public:
 
     void setOptionsOpener(WindowOpener f) { openOptions_ = std::move(f); }
     void setEditorOpener(WindowOpener f) { openEditor_ = std::move(f); }
+    void setProgressOpener(WindowOpener f) { openProgress_ = std::move(f); }
     // What "end the process at once" does; tests replace it.
     void setTerminator(std::function<void()> f) { terminate_ = std::move(f); }
     // Finds the edit session of Study's personal-list editor when it is
@@ -88,6 +89,7 @@ public:
     // Shows or hides the explanations of exam-form questions, from the next
     // text on (the shown one included).
     void toggleExplanations();
+    void showProgress();
     void openHelp();
     void openWebSite();
     void showAbout();
@@ -152,7 +154,7 @@ private:
     LearnerProgress progress_;
     std::function<EditSession*()> editorFinder_;
     bool changingList_ = false;  // a J or K is in hand (its question may be open)
-    WindowOpener openOptions_, openEditor_;
+    WindowOpener openOptions_, openEditor_, openProgress_;
     std::function<void()> terminate_;
     QPoint dragOffset_;
     bool manualDrag_ = false;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "study/studyapp.h"
 
+#include <QDateTime>
+
 #include "editor/questioneditor.h"
 #include "platform/datafolder.h"
 #include "platform/widgets/windowplacement.h"
@@ -9,6 +11,7 @@
 #include "study/feedbacknote.h"
 #include "study/optionsdialog.h"
 #include "study/personallist.h"
+#include "study/progresswindow.h"
 #include "study/questionpicture.h"
 #include "study/stepaside.h"
 
@@ -17,6 +20,7 @@ StudyApp::StudyApp(SettingsStore& store, QuestionWindow::SpeechMaker speech)
       stepAside_(std::make_unique<StepAside>(*frm_)) {
     frm_->setOptionsOpener([this](QuestionWindow&) { showOptions(); });
     frm_->setEditorOpener([this](QuestionWindow&) { showEditor(); });
+    frm_->setProgressOpener([this](QuestionWindow&) { showProgress(); });
     frm_->setEditorFinder([this] { return editSession(); });
     DocumentOpener::install(frm_.get());
     // While the editor holds the personal list for itself, no other
@@ -29,6 +33,7 @@ StudyApp::StudyApp(SettingsStore& store, QuestionWindow::SpeechMaker speech)
 }
 
 StudyApp::~StudyApp() {
+    delete progress_;
     delete editor_;
 }
 
@@ -93,4 +98,25 @@ void StudyApp::showOptions() {
     // Released, so the next opening starts from the record.
     delete dialog.data();
     if (alive) frm_->reload();
+}
+
+void StudyApp::showProgress() {
+    if (progress_) {  // one window; a second use brings it forward, brought up to date
+        progress_->refresh();
+        progress_->showNormal();
+        progress_->raise();
+        progress_->activateWindow();
+        return;
+    }
+    progress_ = new ProgressWindow([this] {
+        return ProgressReport::load(frm_->progress(), DataFolder::path(),
+                                    QDateTime::currentMSecsSinceEpoch());
+    });
+    progress_->refresh();
+    WindowPlacement::placeBeside(*progress_, *frm_);
+    progress_->show();
+}
+
+ProgressWindow* StudyApp::progressWindow() const {
+    return progress_;
 }

@@ -8,6 +8,7 @@
 #include "study/questionwindow.h"
 
 class OptionsDialog;
+class ProgressWindow;
 class SettingsStore;
 class StepAside;
 
@@ -28,6 +29,10 @@ public:
     // The options dialog: built afresh, run modally (the display keeps
     // ticking in the nested loop), released, then the display reloads.
     void showOptions();
+    // The progress window: one at a time, read afresh at every use; the
+    // display keeps running beside it.
+    void showProgress();
+    ProgressWindow* progressWindow() const;
 
 public slots:
     // Brings the main window forward, for a second start of the program.
@@ -41,4 +46,5 @@ private:
     std::unique_ptr<StepAside> stepAside_;
     QPointer<QuestionEditor> editor_;
     QPointer<OptionsDialog> options_;
+    QPointer<ProgressWindow> progress_;
 };

@@ -20,13 +20,13 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
+#include "bench/progress/yearofstudy.h"
 #include "bench/ratioreporter.h"
 #include "questionbank/nextquestion.h"
 #include "questionbank/progressstore.h"
@@ -48,40 +48,6 @@ struct World {
     size_t reviews = 0;
 };
 
-Fsrs::Grade randomGrade(QRandomGenerator& rng) {
-    const int roll = int(rng.bounded(100));
-    return roll < 10   ? Fsrs::Grade::Forgot
-           : roll < 25 ? Fsrs::Grade::Vague
-           : roll < 85 ? Fsrs::Grade::Knew
-                       : Fsrs::Grade::Easy;
-}
-
-// A year of evenings: every question due by then, and 20 new ones.
-std::vector<ProgressStore::Review> studyYear(World& w, const Fsrs& fsrs) {
-    QRandomGenerator rng(2026);
-    std::vector<ProgressStore::Review> reviews;
-    const QDate first = QDate(2025, 6, 1);
-    int introduced = 0;
-    for (int day = 0; day < kDays; ++day) {
-        qint64 t = first.addDays(day).startOfDay().toMSecsSinceEpoch() + 19 * 3600 * 1000LL;
-        const qint64 evening = t;
-        for (int i = 0; i < introduced; ++i) {
-            Fsrs::Card& c = w.cards[w.bank[i]];
-            if (c.dueMs > evening + 4 * 3600 * 1000LL) continue;
-            const Fsrs::Grade g = randomGrade(rng);
-            c = fsrs.review(c, g, t += 20000);
-            reviews.push_back({w.bank[i], t, g});
-        }
-        for (int n = 0; n < 20 && introduced < kQuestions; ++n, ++introduced) {
-            const Fsrs::Grade g = randomGrade(rng);
-            w.cards[w.bank[introduced]] = fsrs.review({}, g, t += 20000);
-            reviews.push_back({w.bank[introduced], t, g});
-        }
-        w.now = t + 60000;
-    }
-    return reviews;
-}
-
 World& world() {
     static World w = [] {
         World made;
@@ -96,7 +62,9 @@ World& world() {
                          qPrintable(reason));
             std::exit(1);
         }
-        const auto reviews = studyYear(made, made.store->scheduler());
+        const YearOfStudy::Year year = YearOfStudy::make(made.bank, made.store->scheduler(), kDays);
+        const auto& reviews = year.reviews;
+        made.now = year.endMs;
         if (!made.store->recordGrades(reviews)) std::fprintf(stderr, "could not fill the store\n");
         made.reviews = reviews.size();
         made.cards = *made.store->allCards();

@@ -19,8 +19,9 @@ deb=$(ls "$E2E"/pkg/quillmere_"${VERSION}"-*_"$(dpkg --print-architecture)".deb 
 [ -f "$deb" ] || fail "no package quillmere_${VERSION}-* in $(ls "$E2E/pkg")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-# qt6-image-formats-plugins reads WebP pictures.
-for p in libqt6widgets6 libssl3 libsqlite3-0 libespeak-ng1 fonts-wqy-microhei fonts-liberation2 \
+# qt6-image-formats-plugins reads WebP pictures; libqt6charts6 draws the
+# progress window's charts.
+for p in libqt6widgets6 libqt6charts6 libssl3 libsqlite3-0 libespeak-ng1 fonts-wqy-microhei fonts-liberation2 \
   qt6-translations-l10n qt6-image-formats-plugins; do
   grep -q -E "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p: $depends"
 done
