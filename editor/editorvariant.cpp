@@ -47,6 +47,36 @@ QHash<QString, Stretch> managerStretch() {
     };
 }
 
+// Study's editor is one column: the boxes and the list take all of the
+// extra width, the list all of the extra height; the buttons under the
+// boxes keep to the left, the middle and the right of the form.
+QHash<QString, Stretch> studyStretch() {
+    using A = Stretch::Across;
+    using D = Stretch::Down;
+    const Stretch wide{A::Stay, A::Edge, D::Stay, D::Stay};
+    const Stretch atBottomRight = Stretch::follow(A::Edge, D::Edge);
+    return {
+        {QStringLiteral("xptopbuttons3"), Stretch::follow(A::Edge, D::Stay)},
+        {QStringLiteral("xptopbuttons2"), Stretch::follow(A::Edge, D::Stay)},
+        {QStringLiteral("xptopbuttons1"), Stretch::follow(A::Edge, D::Stay)},
+        {QStringLiteral("cmdPicture"), Stretch::follow(A::Edge, D::Stay)},
+        {QStringLiteral("Label_6"), Stretch::fixed()},
+        {QStringLiteral("text1"), wide},
+        {QStringLiteral("Label_5"), Stretch::fixed()},
+        {QStringLiteral("text2"), wide},
+        {QStringLiteral("cmdSave"), Stretch::fixed()},
+        {QStringLiteral("CmdAdd"), Stretch::follow(A::Half, D::Stay)},
+        {QStringLiteral("cmdDelete"), Stretch::follow(A::Edge, D::Stay)},
+        {QStringLiteral("List1"), {A::Stay, A::Edge, D::Stay, D::Edge}},
+        {QStringLiteral("cmdGFirst"), Stretch::follow(A::Stay, D::Edge)},
+        {QStringLiteral("cmdPrev"), Stretch::follow(A::Stay, D::Edge)},
+        {QStringLiteral("txtGCurent"), {A::Stay, A::Edge, D::Edge, D::Edge}},
+        {QStringLiteral("cmdNext"), atBottomRight},
+        {QStringLiteral("cmdGLast"), atBottomRight},
+        {QStringLiteral("cmdGAdd"), atBottomRight},
+    };
+}
+
 }  // namespace
 
 // The two descriptions are laid out by hand, a field or a group of fields a line.
@@ -84,7 +114,9 @@ const EditorVariant& EditorVariant::study() {
         },
         QRect(),
         QRect(269, 30, 60, 17),
-        {}};
+        studyStretch(),
+        false,
+        WindowSizeMemory::kStudyEditor};
     return v;
 }
 
@@ -104,8 +136,11 @@ const EditorVariant& EditorVariant::manager() {
             {QStringLiteral("xptopbuttons3"), QRect(400, 5, 21, 21)},
             {QStringLiteral("xptopbuttons2"), QRect(424, 5, 21, 21)},
             {QStringLiteral("xptopbuttons1"), QRect(448, 5, 21, 21)},
-            {QStringLiteral("Label_6"), QRect(264, 120, 57, 17)},
-            {QStringLiteral("text1"), QRect(264, 136, 201, 27)},
+            // The question box takes the free band under the drop-down
+            // as well, so that a long question shows on several lines at
+            // this size: its label moves up with it.
+            {QStringLiteral("Label_6"), QRect(264, 94, 57, 17)},
+            {QStringLiteral("text1"), QRect(264, 110, 201, 61)},
             {QStringLiteral("Label_5"), QRect(264, 176, 57, 17)},
             {QStringLiteral("text2"), QRect(264, 208, 201, 27)},
             {QStringLiteral("cmdSave"), QRect(264, 304, 89, 25)},
@@ -124,7 +159,9 @@ const EditorVariant& EditorVariant::manager() {
         },
         QRect(361, 244, 104, 148),
         QRect(368, 400, 89, 25),
-        managerStretch()};
+        managerStretch(),
+        true,
+        WindowSizeMemory::kManager};
     return v;
 }
 // clang-format on

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "editor/questioneditorstretch.h"
+#include "editor/windowsizememory.h"
 
 // What tells the two copies of the question editor apart: Study's over the
 // personal list, Manager's over one category of the bank. The editor's code
@@ -35,6 +36,11 @@ struct EditorVariant {
     // name (the picture's panel is "picture"). Empty: the window does not
     // grow, its controls keep their places at any size.
     QHash<QString, Stretch> stretch;
+    // The question box holds several lines (Manager) or one (Study, whose
+    // box keeps its documented one-line height at any size).
+    bool questionLines;
+    // Where the window's size is kept between runs.
+    WindowSizeMemory::Keys sizeKeys;
 
     bool hasCategory() const { return kind == Kind::Bank; }
     // The window can be resized and maximised, not below `frame`.

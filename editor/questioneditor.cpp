@@ -2,9 +2,11 @@
 #include "editor/questioneditor.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QToolButton>
 
 #include "editor/footedlist.h"
@@ -13,6 +15,7 @@
 #include "editor/questioneditorexam.h"
 #include "platform/folderpath.h"
 #include "platform/logging.h"
+#include "platform/settingsstore.h"
 #include "platform/widgets/messagebox.h"
 #include "questionbank/categories.h"
 #include "questionbank/columns.h"
@@ -42,6 +45,22 @@ QuestionEditor::~QuestionEditor() {
     // The frame still lays out while QWidget's destructor takes the window
     // down, when this is no longer a QuestionEditor: it must not call back then.
     if (canvas_) disconnect(canvas_, nullptr, this, nullptr);
+    // Study ending with the editor open ends it here.
+    keepSize();
+}
+
+bool QuestionEditor::openAtKeptSize(SettingsStore& store) {
+    sizeMemory_ = std::make_unique<WindowSizeMemory>(store, v_.frame, v_.sizeKeys);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const WindowSizeMemory::Size opened =
+        sizeMemory_->restore(screen ? screen->availableGeometry() : QRect());
+    setStartSize(opened.normal);
+    return opened.maximised;
+}
+
+void QuestionEditor::keepSize() {
+    // The size under a maximised window is the one a restore goes back to.
+    if (sizeMemory_) sizeMemory_->keep({normalGeometry().size(), isMaximized()});
 }
 
 void QuestionEditor::followSession() {
@@ -75,6 +94,7 @@ bool QuestionEditor::load() {
         return false;
     }
     const RecordSet* rs = session_.records();
+    showExamFields(rs->hasExamColumns());
     if (rs->atBOF() && rs->atEOF()) {
         clearFields();
         adding_ = true;
@@ -294,6 +314,7 @@ void QuestionEditor::onAdd() {
 
 void QuestionEditor::end() {
     qCInfo(lcUi).noquote() << "editor" << v_.caption << "closed";
+    keepSize();
     hide();
     if (closer_) closer_();
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "editor/editorvariant.h"
@@ -18,6 +19,7 @@ class QToolButton;
 class QuestionBox;
 class ExamPanel;
 class QuestionListModel;
+class SettingsStore;
 class SkinFrame;
 class SkinButton;
 class TitleBarButtons;
@@ -40,6 +42,10 @@ public:
 
     // Opens at `size` (at least the documented one), centred on the screen.
     void setStartSize(const QSize& size);
+    // Opens at the size kept in `store` under the variant's keys, and keeps
+    // there the size it ends at (when it is closed or destroyed). True when
+    // it should be shown maximised.
+    bool openAtKeptSize(SettingsStore& store);
 
     EditSession& session() { return session_; }
     // What ends the program (Manager) or releases the form (Study).
@@ -110,6 +116,7 @@ private:
     void addedFromOutside(const QString& english);
     void removedFromOutside(const QString& english, bool currentRemoved);
     void end();
+    void keepSize();
 
     const EditorVariant& v_;
     EditSession session_;
@@ -123,7 +130,7 @@ private:
     SkinFrame* canvas_ = nullptr;
     TitleBarButtons *closeButton_ = nullptr, *maximiseButton_ = nullptr, *minimiseButton_ = nullptr;
     QLabel *answerLabel_ = nullptr, *questionLabel_ = nullptr, *categoryLabel_ = nullptr;
-    // Study's question box is one line; Manager's, whose window grows, holds several.
+    // Study's question box is one line; Manager's holds several.
     QLineEdit* questionLine_ = nullptr;
     QuestionBox* questionLines_ = nullptr;
     QLineEdit *answerBox_ = nullptr, *statusBox_ = nullptr;
@@ -145,4 +152,5 @@ private:
         Stretch stretch;
     };
     std::vector<Stretched> stretched_;
+    std::unique_ptr<WindowSizeMemory> sizeMemory_;
 };

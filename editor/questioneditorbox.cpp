@@ -14,6 +14,11 @@ QuestionBox::QuestionBox(QWidget* parent) : QPlainTextEdit(parent) {
     // plate numbers); they wrap too rather than scroll sideways.
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The layout counts the cursor's few pixels beyond a full line as width,
+    // which would let the keys shift wrapped text sideways by them.
+    connect(horizontalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int max) {
+        if (max != 0) horizontalScrollBar()->setRange(0, 0);
+    });
     // The documented box is one line tall: a narrow margin keeps that line
     // whole.
     document()->setDocumentMargin(2);

@@ -93,8 +93,7 @@ void QuestionEditor::setStartSize(const QSize& size) {
 
 void QuestionEditor::buildFields() {
     questionLabel_ = place(new QLabel(canvas_), "Label_6");
-    // A box of several lines only where the window can grow to show them.
-    if (v_.grows())
+    if (v_.questionLines)
         questionLines_ = place(new QuestionBox(canvas_), "text1");
     else
         questionLine_ = place(new QLineEdit(canvas_), "text1");
@@ -238,8 +237,13 @@ void QuestionEditor::showExamFields(bool on) {
     examShown_ = on;
     exam_->setVisible(on);
     const QSize smallest = v_.frame + QSize(0, on ? ExamPanel::kHeight : 0);
-    setMinimumSize(smallest);
-    if (height() < smallest.height()) resize(width(), smallest.height());
+    const bool grows = height() < smallest.height();
+    setMinimumSize(smallest);  // may already resize the window
+    if (grows) {
+        resize(width(), smallest.height());
+        // Grown by the form itself, not by the user: not a size to keep.
+        if (sizeMemory_) sizeMemory_->openedAt({normalGeometry().size(), isMaximized()});
+    }
     layOutControls();
 }
 

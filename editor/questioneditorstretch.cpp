@@ -14,6 +14,8 @@ int across(Stretch::Across a, int dx) {
             return column + (dx - column) / 2;
         case Stretch::Across::Edge:
             return dx;
+        case Stretch::Across::Half:
+            return dx / 2;
     }
     return 0;
 }

@@ -8,14 +8,15 @@
 // larger than its documented size. Each edge of the control moves by a share
 // of the extra width or height; at the documented size nothing moves.
 //
-// Across the form the list's column takes a third of the extra width and
+// In Manager's form, across the form the list's column takes a third of the extra width and
 // the column of the boxes the rest; down the form the question box takes a
 // third of the extra height and the list and the picture all of it.
 struct Stretch {
     // Where a vertical edge goes: stays; moves with the list's column (a
     // third of the extra width); to the middle of the right column's growth;
-    // with the form's right edge.
-    enum class Across : quint8 { Stay, Column, Middle, Edge };
+    // with the form's right edge; by half the extra width (the middle of a
+    // form that is one column).
+    enum class Across : quint8 { Stay, Column, Middle, Edge, Half };
     // Where a horizontal edge goes: stays; moves with the question box's
     // growth (a third of the extra height); with the form's bottom edge.
     enum class Down : quint8 { Stay, Question, Edge };

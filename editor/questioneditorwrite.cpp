@@ -85,6 +85,8 @@ void QuestionEditor::onDelete() {
 
 void QuestionEditor::addedFromOutside(const QString& english) {
     const RecordSet* rs = session_.records();
+    // The first exam-form question added from the display brings its columns.
+    showExamFields(rs->hasExamColumns());
     if (rs->hasCurrent()) setStatus(rs->AbsolutePosition() + 1, rs->RecordCount());
     qCInfo(lcUi).noquote() << "editor" << v_.caption << "added from outside:" << english;
 }

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Manager: edits the question bank one category at a time.
 #include <QApplication>
-#include <QScreen>
 
 #include "editor/questioneditor.h"
 #include "manager/bankbackup.h"
-#include "manager/windowsizememory.h"
 #include "platform/commandline.h"
 #include "platform/datafolder.h"
 #include "platform/qttranslations.h"
@@ -26,22 +24,16 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Manager"));
     QtTranslations::install(&app);
 
+    // Declared first: the form keeps its size there when it goes.
+    SettingsStore store;
     QuestionEditor form(EditorVariant::manager(), DataFolder::path());
     form.session().setBeforeFirstWrite(&BankBackup::make);
     form.setCloser([] { QCoreApplication::exit(0); });
-    SettingsStore store;
-    WindowSizeMemory size(store, EditorVariant::manager().frame);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const WindowSizeMemory::Size opened =
-        size.restore(screen ? screen->availableGeometry() : QRect());
-    form.setStartSize(opened.normal);
+    const bool maximised = form.openAtKeptSize(store);
     form.load();
-    if (opened.maximised)
+    if (maximised)
         form.showMaximized();
     else
         form.show();
-    const int status = app.exec();
-    // The size under a maximised window is the one a restore goes back to.
-    size.keep({form.normalGeometry().size(), form.isMaximized()});
-    return status;
+    return app.exec();
 }

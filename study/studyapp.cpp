@@ -16,7 +16,8 @@
 #include "study/stepaside.h"
 
 StudyApp::StudyApp(SettingsStore& store, QuestionWindow::SpeechMaker speech)
-    : frm_(std::make_unique<QuestionWindow>(store, std::move(speech))),
+    : store_(store),
+      frm_(std::make_unique<QuestionWindow>(store, std::move(speech))),
       stepAside_(std::make_unique<StepAside>(*frm_)) {
     frm_->setOptionsOpener([this](QuestionWindow&) { showOptions(); });
     frm_->setEditorOpener([this](QuestionWindow&) { showEditor(); });
@@ -71,6 +72,7 @@ void StudyApp::showEditor() {
         return;
     }
     auto* editor = new QuestionEditor(EditorVariant::study(), DataFolder::path());
+    const bool maximised = editor->openAtKeptSize(store_);
     if (!editor->load()) {
         delete editor;
         return;
@@ -80,7 +82,10 @@ void StudyApp::showEditor() {
     editor_ = editor;
     // Beside the display, so that both stay in view.
     WindowPlacement::placeBeside(*editor, *frm_);
-    editor->show();
+    if (maximised)
+        editor->showMaximized();
+    else
+        editor->show();
 }
 
 void StudyApp::showOptions() {

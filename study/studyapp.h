@@ -41,6 +41,7 @@ public slots:
 private:
     void tellKeptBank();
 
+    SettingsStore& store_;
     std::unique_ptr<QuestionWindow> frm_;
     // Declared after the display, so it goes first and never outlives it.
     std::unique_ptr<StepAside> stepAside_;

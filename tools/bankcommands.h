@@ -18,8 +18,12 @@ int build(const QString& csvPath, const QString& outDir, bool replacePersonal, Q
 // go into a folder beside the CSV ("bank.csv" -> "bank-pictures/").
 int exportCsv(const QString& dbPath, const QString& csvPath, QTextStream& out, QTextStream& err);
 // Opens the file, runs SQLite's integrity check, decodes every picture,
-// prints the count per category and how many have a picture.
-// Status 2: damaged; 3: readable, but its index field is not the row id, so
+// prints the count per category and how many have a picture; for a file with
+// the exam-form columns the count per kind and how many have options. It
+// checks each question's options and answer against its kind and, in a file
+// keyed on the identity, each stored identity against its question, and
+// names every problem in one run.
+// Status 2: damaged, or questions in it faulty; 3: readable, but its index field is not the row id, so
 // the editors will not write to it.
 int check(const QString& dbPath, QTextStream& out, QTextStream& err);
 

@@ -35,11 +35,13 @@ const char* const kDescription =
     "every picture and names all faults with their line numbers, every repeated\n"
     "question included, before it writes anything. export writes the pictures into a\n"
     "folder beside the CSV (bank.csv -> bank-pictures/); check decodes every picture\n"
-    "and counts them. build refuses a bank or personal list that Study's list editor\n"
+    "and counts them, counts the questions of each kind and those with options,\n"
+    "checks each question's options and answer against its kind and each stored\n"
+    "identity against its question, and names every problem in one run. build refuses a bank or personal list that Study's list editor\n"
     "or Manager holds open, and leaves it as it was.\n\n"
     "Exit status: 0 done; 1 the command failed (a file missing, unreadable or held\n"
     "open, a CSV with faults); 2 a command line bankctl cannot follow, or check found\n"
-    "the file damaged; 3 check found a file the editors will not write to (its index\n"
+    "the file damaged or questions in it faulty; 3 check found a file the editors will not write to (its index\n"
     "is not the row id).";
 
 const char* const kUsage =

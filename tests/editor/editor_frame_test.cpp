@@ -59,9 +59,9 @@ TEST(EditorFrame, CornersAreCutOutOfTheWindowAtEverySize) {
     study.env.makePersonalList({});
     ASSERT_TRUE(study.open(EditorVariant::study()));
     expectCutCorners(study.form.get(), "Study at 345 x 497");
-    study.form->resize(420, 300);
-    ASSERT_EQ(study.w("xp_canvas1")->size(), QSize(420, 300));
-    expectCutCorners(study.form.get(), "Study at 420 x 300");
+    study.form->resize(420, 600);
+    ASSERT_EQ(study.w("xp_canvas1")->size(), QSize(420, 600));
+    expectCutCorners(study.form.get(), "Study at 420 x 600");
 
     EditorFixture manager;
     manager.env.makeBank({});

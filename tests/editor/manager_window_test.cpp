@@ -2,7 +2,6 @@
 // Manager's window grows: resized by its frame or maximised by its title
 // button or a double click on the title, the list, the boxes and the picture
 // grow with it; restored, everything stands at its documented place again.
-// Study's editor keeps its controls where they are.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -165,18 +164,4 @@ TEST(ManagerWindowGrows, TheFrameSizesTheWindowButNotBelowTheDocumentedSize) {
     f.waitForSize(manager().frame);
     EXPECT_EQ(f.form->pos(), topLeft);
     f.expectDocumentedPlaces("dragged smaller than documented");
-}
-
-TEST(ManagerWindowGrows, StudysEditorKeepsItsControlsAndItsOneLineBox) {
-    EditorFixture f;
-    f.env.makePersonalList({{"", "甲", "1"}});
-    ASSERT_TRUE(f.open(EditorVariant::study()));
-    EXPECT_NE(f.form->findChild<QLineEdit*>("text1"), nullptr);
-    EXPECT_FALSE(f.w("xptopbuttons2")->isEnabled());
-    f.form->resize(600, 700);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.form->size() == QSize(600, 700); }));
-    for (auto it = EditorVariant::study().geometry.begin();
-         it != EditorVariant::study().geometry.end(); ++it)
-        EXPECT_EQ(f.w(it.key().toLatin1().constData())->geometry(), it.value())
-            << it.key().toStdString();
 }

@@ -9,8 +9,10 @@
 #include "tests/editor/editorfixture.h"
 
 namespace {
-const EditorVariant& study() { return EditorVariant::study(); }
+const EditorVariant& study() {
+    return EditorVariant::study();
 }
+}  // namespace
 
 TEST(StudyEditorLayout, ControlsAtTheirPositions) {
     EditorFixture f;
@@ -18,7 +20,8 @@ TEST(StudyEditorLayout, ControlsAtTheirPositions) {
     ASSERT_TRUE(f.open(study()));
     EXPECT_EQ(f.form->size(), QSize(345, 497));
     for (auto it = study().geometry.begin(); it != study().geometry.end(); ++it)
-        EXPECT_EQ(f.w(it.key().toLatin1().constData())->geometry(), it.value()) << it.key().toStdString();
+        EXPECT_EQ(f.w(it.key().toLatin1().constData())->geometry(), it.value())
+            << it.key().toStdString();
     EXPECT_EQ(f.w<SkinButton>("cmdSave")->caption(), "保存问题");
     EXPECT_EQ(f.w<SkinButton>("CmdAdd")->caption(), "增加问题");
     EXPECT_EQ(f.w<SkinButton>("cmdDelete")->caption(), "删除问题");
@@ -26,7 +29,7 @@ TEST(StudyEditorLayout, ControlsAtTheirPositions) {
     EXPECT_EQ(f.w<QLabel>("Label_5")->text(), "答案");
     EXPECT_EQ(f.w("cmdGAdd")->toolTip(), "Add");
     EXPECT_EQ(f.w<TitleBarButtons>("xptopbuttons2")->value(), 1);
-    EXPECT_FALSE(f.enabled("xptopbuttons2"));
+    EXPECT_TRUE(f.enabled("xptopbuttons2")) << "the window can be maximised";
     EXPECT_EQ(f.form->windowTitle(), "增加问题");
     EXPECT_EQ(f.form->findChild<QWidget*>("Combo1"), nullptr);
 }
@@ -152,7 +155,8 @@ TEST(StudyEditor, DeletingTheOnlyRecordLeavesTheFormAdding) {
     EXPECT_EQ(f.rowCount(), 0);
     EXPECT_EQ(f.text1()->text(), "");
     EXPECT_EQ(f.text2()->text(), "");
-    for (const char* b : {"cmdGFirst", "cmdPrev", "cmdNext", "cmdGLast", "cmdGAdd", "CmdAdd", "cmdDelete"})
+    for (const char* b :
+         {"cmdGFirst", "cmdPrev", "cmdNext", "cmdGLast", "cmdGAdd", "CmdAdd", "cmdDelete"})
         EXPECT_FALSE(f.enabled(b)) << b;
     f.form->onDelete();
     ASSERT_EQ(f.messages.size(), 1u);
@@ -184,7 +188,8 @@ TEST(StudyEditor, UnopenableListIsReportedAndLeftAlone) {
         EditorFixture f;
         std::shared_ptr<Database> holder;
         QByteArray before;
-        if (QByteArray(kind) == "damaged") writeFile(f.env.file("word.ocx"), "SQLite format 3\0garbage garbage");
+        if (QByteArray(kind) == "damaged")
+            writeFile(f.env.file("word.ocx"), "SQLite format 3\0garbage garbage");
         if (QByteArray(kind) == "in use") {
             f.env.makePersonalList({{"", "a", "1"}});
             holder = Database::open(f.env.file("word.ocx"), {.exclusive = true});

@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
-#include "manager/windowsizememory.h"
+#include "editor/windowsizememory.h"
 #include "platform/settingsstore.h"
 #include "tests/support/testenv.h"
 
@@ -33,7 +33,7 @@ void writeKeys(const TestEnv& env, const QStringList& lines) {
 TEST(WindowSizeMemory, AbsentKeysOpenAtTheDocumentedSizeAndStayAbsent) {
     TestEnv env;
     SettingsStore store;
-    WindowSizeMemory memory(store, kDocumented);
+    WindowSizeMemory memory(store, kDocumented, WindowSizeMemory::kManager);
     const WindowSizeMemory::Size opened = memory.restore(kScreen);
     EXPECT_EQ(opened.normal, kDocumented);
     EXPECT_FALSE(opened.maximised);
@@ -45,14 +45,14 @@ TEST(WindowSizeMemory, OnlyWhatChangedIsWrittenAndReadBack) {
     TestEnv env;
     {
         SettingsStore store;
-        WindowSizeMemory memory(store, kDocumented);
+        WindowSizeMemory memory(store, kDocumented, WindowSizeMemory::kManager);
         memory.restore(kScreen);
         memory.keep({kDocumented, true});
         EXPECT_EQ(keysOf(env), QStringList({"ManagerMaximised"}));
     }
     {
         SettingsStore store;
-        WindowSizeMemory memory(store, kDocumented);
+        WindowSizeMemory memory(store, kDocumented, WindowSizeMemory::kManager);
         const WindowSizeMemory::Size opened = memory.restore(kScreen);
         EXPECT_EQ(opened, (WindowSizeMemory::Size{kDocumented, true}));
         memory.keep({{900, 700}, false});
@@ -62,7 +62,7 @@ TEST(WindowSizeMemory, OnlyWhatChangedIsWrittenAndReadBack) {
     EXPECT_EQ(ini.value("ManagerHeight").toString(), "700");
     EXPECT_EQ(ini.value("ManagerMaximised").toString(), "0");
     SettingsStore store;
-    WindowSizeMemory memory(store, kDocumented);
+    WindowSizeMemory memory(store, kDocumented, WindowSizeMemory::kManager);
     EXPECT_EQ(memory.restore(kScreen), (WindowSizeMemory::Size{{900, 700}, false}));
 }
 
@@ -93,7 +93,7 @@ TEST(WindowSizeMemory, KeptSizeIsClampedToTheScreenAndToTheDocumentedSize) {
         TestEnv env;
         writeKeys(env, c.keys);
         SettingsStore store;
-        WindowSizeMemory memory(store, kDocumented);
+        WindowSizeMemory memory(store, kDocumented, WindowSizeMemory::kManager);
         EXPECT_EQ(memory.restore(c.screen).normal, c.expected) << c.name;
     }
 }
@@ -103,7 +103,7 @@ TEST(WindowSizeMemory, ASizeOnlyClampedIsKeptForTheLargerScreen) {
     writeKeys(env, {"ManagerWidth=3000", "ManagerHeight=2000"});
     {
         SettingsStore store;
-        WindowSizeMemory memory(store, kDocumented);
+        WindowSizeMemory memory(store, kDocumented, WindowSizeMemory::kManager);
         memory.keep(memory.restore(kScreen));
     }
     QSettings ini(env.settingsFile(), QSettings::IniFormat);

@@ -60,3 +60,27 @@ TEST(ExamBank, EveryConflictIsNamedInOneRunAndTheMendedBankBuildsWhole) {
               "SELECT count(*) FROM Word WHERE kind = '判断' AND Chinese NOT IN ('正确', '错误')"),
         0);
 }
+
+TEST(ExamBank, CheckCountsEveryKindOptionAndPictureOfTheWholeBankInOneRun) {
+    TestEnv env;
+    ExamBank::Shape whole;
+    whole.conflicts = whole.agreeingRepeats = 0;
+    const ExamBank::Made made = ExamBank::write(env.root() + "/raw", whole);
+    ASSERT_EQ(made.rows, 3578);
+    ASSERT_EQ(made.pictureRows, 1024);
+    const Outcome b = build(made.csv, env.root() + "/out", false);
+    ASSERT_EQ(b.code, 0) << b.err.left(2000).toStdString();
+
+    QString o, e;
+    QTextStream out(&o), err(&e);
+    const int code = BankCommands::check(env.root() + "/out/reg.ocx", out, err);
+    out.flush();
+    err.flush();
+    ASSERT_EQ(code, 0) << e.left(2000).toStdString();
+    EXPECT_TRUE(o.contains("共 3578 道题")) << o.toStdString();
+    EXPECT_TRUE(o.contains("有图片的题目：1024 道")) << o.toStdString();
+    EXPECT_TRUE(o.contains("题型：单选 1936 道，多选 115 道，判断 1527 道，普通题 0 道"))
+        << o.toStdString();
+    EXPECT_TRUE(o.contains("有选项的题目：2051 道")) << "every choice question has its options";
+    EXPECT_TRUE(o.contains("题目标识：已逐条核对 3578 道"));
+}

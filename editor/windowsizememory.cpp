@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "manager/windowsizememory.h"
+#include "editor/windowsizememory.h"
 
 #include "platform/settingsstore.h"
 
-WindowSizeMemory::WindowSizeMemory(SettingsStore& store, QSize documented)
-    : store_(store), documented_(documented), opened_{documented, false} {}
+WindowSizeMemory::WindowSizeMemory(SettingsStore& store, QSize documented, Keys keys)
+    : store_(store), documented_(documented), keys_(keys), opened_{documented, false} {}
 
 int WindowSizeMemory::readWhole(const char* key, int absent) const {
     bool ok = false;
@@ -13,13 +13,13 @@ int WindowSizeMemory::readWhole(const char* key, int absent) const {
 }
 
 WindowSizeMemory::Size WindowSizeMemory::restore(const QRect& available) {
-    QSize size(readWhole(kWidthKey, documented_.width()),
-               readWhole(kHeightKey, documented_.height()));
+    QSize size(readWhole(keys_.width, documented_.width()),
+               readWhole(keys_.height, documented_.height()));
     // A size kept on a larger screen shrinks to this one's free area; the
     // documented size wins over a screen too small even for it.
     if (available.isValid()) size = size.boundedTo(available.size());
     size = size.expandedTo(documented_);
-    opened_ = {size, readWhole(kMaximisedKey, 0) == 1};
+    opened_ = {size, readWhole(keys_.maximised, 0) == 1};
     return opened_;
 }
 
@@ -34,8 +34,8 @@ void WindowSizeMemory::keep(const Size& now) {
     // for the larger screen it came from.
     if (now == opened_) return;
     const QSize normal = now.normal.expandedTo(documented_);
-    writeIfChanged(kWidthKey, normal.width(), documented_.width());
-    writeIfChanged(kHeightKey, normal.height(), documented_.height());
-    writeIfChanged(kMaximisedKey, now.maximised ? 1 : 0, 0);
+    writeIfChanged(keys_.width, normal.width(), documented_.width());
+    writeIfChanged(keys_.height, normal.height(), documented_.height());
+    writeIfChanged(keys_.maximised, now.maximised ? 1 : 0, 0);
     opened_ = {normal, now.maximised};
 }
