@@ -3,6 +3,7 @@
 // categories, no question twice, the seed, and a bank too small for it.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSet>
 
 #include "questionbank/categories.h"
@@ -160,4 +161,27 @@ TEST(PaperDrawTest, TheTestClockVariableShortensThePapersTime) {
     const qint64 overridden = PaperDraw(pool, 1).draw(PaperRules::subjectOne()).durationMs;
     qunsetenv("QUILLMERE_EXAM_SECONDS");
     EXPECT_EQ(overridden, 5000);
+}
+
+// The help page's table says which categories feed which paper, and its
+// counts, exactly as the rules draw them.
+TEST(PaperRulesTest, TheHelpPageTellsEachPapersCategoriesAndCounts) {
+    QFile f(QStringLiteral(TEST_SOURCE_DIR "/data/help/help.html"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(f.readAll());
+    for (const PaperRules& rules : {PaperRules::subjectOne(), PaperRules::subjectFour()}) {
+        QStringList kinds;
+        for (const PaperRules::KindCount& k : rules.kinds)
+            kinds << QStringLiteral("%1题 %2 道").arg(k.kind).arg(k.count);
+        const QString row =
+            QStringLiteral("<tr><td>%1</td><td>%2 题，%3 分钟</td><td>每题 %4 分，%5 分及格</td>")
+                .arg(rules.name)
+                .arg(rules.questionCount())
+                .arg(rules.durationMs / 60000)
+                .arg(rules.pointsEach)
+                .arg(rules.passScore()) +
+            QStringLiteral("\n      <td>%1</td><td>%2</td></tr>")
+                .arg(kinds.join(QStringLiteral("，")), rules.categories.join(QStringLiteral("、")));
+        EXPECT_TRUE(page.contains(row)) << row.toStdString();
+    }
 }
