@@ -17,6 +17,7 @@
 #include <cstdio>
 
 #include "bench/ratioreporter.h"
+#include "questionbank/progressstore.h"
 #include "questionbank/queries.h"
 #include "study/mockexam/exambankreader.h"
 #include "study/mockexam/paperdraw.h"
@@ -83,6 +84,44 @@ void BM_Picture_Floor(benchmark::State& state) {
     }
 }
 
+// Saving where a 100-question paper stands, as after each response, in a
+// progress store on the disk the bench runs from; beside a bare SQLite
+// commit of one row with the same durability.
+void BM_SaveRunning(benchmark::State& state) {
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/bench-exam-XXXXXX"));
+    auto store = ProgressStore::open(dir.path(), Fsrs());
+    ExamBankReader reader(gFolder);
+    const auto all = reader.bankQuestions();
+    const DrawnPaper paper = PaperDraw(*all, 1).draw(PaperRules::subjectOne());
+    ProgressStore::RunningPaper r;
+    r.paper = r.subject = paper.name();
+    for (const ExamQuestion& q : paper.questions) r.identities << q.identity, r.responses << "A";
+    r.durationMs = r.remainingMs = paper.durationMs;
+    for (auto _ : state) {
+        --r.remainingMs;
+        if (!store || !store->saveRunningPaper(r)) state.SkipWithError("not saved");
+    }
+}
+
+void BM_SaveRunning_Floor(benchmark::State& state) {
+    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/bench-exam-XXXXXX"));
+    SQLite::Database db(dir.filePath("floor.db").toStdString(),
+                        SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    db.exec("PRAGMA synchronous=FULL");
+    db.exec("CREATE TABLE t (id INTEGER PRIMARY KEY, v TEXT)");
+    const std::string text(100 * 70, 'a');  // about the running paper's size
+    SQLite::Statement q(db, "INSERT OR REPLACE INTO t VALUES (1, ?)");
+    for (auto _ : state) {
+        db.exec("BEGIN IMMEDIATE");
+        q.reset();
+        q.bind(1, text);
+        q.exec();
+        db.exec("COMMIT");
+    }
+}
+
+BENCHMARK(BM_SaveRunning)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveRunning_Floor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadAndDraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadAndDraw_Floor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Picture)->Unit(benchmark::kMicrosecond);

@@ -65,6 +65,7 @@ TEST(ExamKeeperTest, ARunningPaperIsResumedAfterARestartWithTheTimeLeft) {
             clock.now += 30 * 1000;
             s.answer(s.currentQuestion().answer);
             s.next();
+            s.checkTime();  // the session's timer
         }
         answered = s.responses();
         // The program ends here without submitting (a crash, a log-out).
@@ -111,6 +112,27 @@ TEST(ExamKeeperTest, ARunningPaperIsResumedAfterARestartWithTheTimeLeft) {
     EXPECT_EQ(papers->front().answers.size(), 100);
     EXPECT_FALSE(keeper.pending().has_value());
     EXPECT_FALSE(keeper.faulted());
+}
+
+TEST(ExamKeeperTest, AResponseOrAMoveIsSavedAtTheNextTickNotInTheKeyPress) {
+    Store store;
+    Clock clock;
+    ExamSession s(drawn(), clock.get());
+    ExamKeeper keeper(store.source());
+    keeper.follow(&s);
+    ASSERT_TRUE(keeper.pending().has_value());  // saved as it starts
+    EXPECT_TRUE(s.answer(s.currentQuestion().answer));
+    EXPECT_EQ(keeper.pending()->responses.first(), "");
+    s.checkTime();
+    EXPECT_EQ(keeper.pending()->responses.first(), s.response(0));
+    EXPECT_TRUE(s.jump(42));
+    EXPECT_EQ(keeper.pending()->current, 0);
+    s.checkTime();
+    EXPECT_EQ(keeper.pending()->current, 42);
+    // Closing the window without submitting saves at once.
+    EXPECT_TRUE(s.jump(43));
+    EXPECT_TRUE(keeper.saveNow());
+    EXPECT_EQ(keeper.pending()->current, 43);
 }
 
 TEST(ExamKeeperTest, ThePaperIsSavedEveryFewSecondsAsTheClockRuns) {
@@ -217,6 +239,7 @@ TEST(ExamKeeperTest, AStoreThatFailsDuringThePaperKeepsNothingMoreAndTheExamGoes
         SQLite::Database other(store.file().toStdString(), SQLite::OPEN_READWRITE);
         other.exec("BEGIN EXCLUSIVE");
         EXPECT_TRUE(s.answer(s.currentQuestion().answer));
+        s.checkTime();  // the save the answer asked for
         other.exec("ROLLBACK");
     }
     EXPECT_TRUE(keeper.faulted());
