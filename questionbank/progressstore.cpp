@@ -296,3 +296,78 @@ std::optional<std::vector<ProgressStore::Paper>> ProgressStore::papers() {
         return all;
     });
 }
+
+// The running paper is one row (id 1); the lists are kept as JSON arrays.
+namespace {
+std::string jsonOf(const QStringList& list) {
+    return QJsonDocument(QJsonArray::fromStringList(list))
+        .toJson(QJsonDocument::Compact)
+        .toStdString();
+}
+
+QStringList listOf(const std::string& json) {
+    QStringList out;
+    for (const QJsonValue& v : QJsonDocument::fromJson(QByteArray::fromStdString(json)).array())
+        out << v.toString();
+    return out;
+}
+}  // namespace
+
+bool ProgressStore::addSubmittedPaper(Paper paper) {
+    return writeTransaction("add submitted paper", [&] {
+        SQLite::Statement ins(*db_,
+                              "INSERT INTO paper (time, paper, score, duration, answers) "
+                              "VALUES (?, ?, ?, ?, ?)");
+        ins.bind(1, static_cast<int64_t>(paper.timeMs));
+        ins.bind(2, paper.paper.toStdString());
+        ins.bind(3, paper.score);
+        ins.bind(4, static_cast<int64_t>(paper.durationMs));
+        ins.bind(5, QJsonDocument(paper.answers).toJson(QJsonDocument::Compact).toStdString());
+        ins.exec();
+        db_->exec("DELETE FROM running_paper");
+    });
+}
+
+bool ProgressStore::saveRunningPaper(const RunningPaper& r) {
+    return writeTransaction("save running paper", [&] {
+        SQLite::Statement q(*db_,
+                            "INSERT OR REPLACE INTO running_paper (id, paper, subject, questions,"
+                            " responses, current, duration, remaining, saved)"
+                            " VALUES (1, ?, ?, ?, ?, ?, ?, ?, ?)");
+        q.bind(1, r.paper.toStdString());
+        q.bind(2, r.subject.toStdString());
+        q.bind(3, jsonOf(r.identities));
+        q.bind(4, jsonOf(r.responses));
+        q.bind(5, r.current);
+        q.bind(6, static_cast<int64_t>(r.durationMs));
+        q.bind(7, static_cast<int64_t>(r.remainingMs));
+        q.bind(8, static_cast<int64_t>(r.savedMs));
+        q.exec();
+    });
+}
+
+std::optional<ProgressStore::RunningPaper> ProgressStore::runningPaper() {
+    auto found = read<std::optional<RunningPaper>>("read running paper", [&] {
+        SQLite::Statement q(*db_,
+                            "SELECT paper, subject, questions, responses, current, duration,"
+                            " remaining, saved FROM running_paper WHERE id = 1");
+        if (!q.executeStep()) return std::optional<RunningPaper>{};
+        RunningPaper r;
+        r.paper = QString::fromStdString(q.getColumn(0).getString());
+        r.subject = QString::fromStdString(q.getColumn(1).getString());
+        r.identities = listOf(q.getColumn(2).getString());
+        r.responses = listOf(q.getColumn(3).getString());
+        r.current = q.getColumn(4).getInt();
+        r.durationMs = q.getColumn(5).getInt64();
+        r.remainingMs = q.getColumn(6).getInt64();
+        r.savedMs = q.getColumn(7).getInt64();
+        if (r.identities.isEmpty() || r.responses.size() != r.identities.size())
+            throw std::runtime_error("a running paper no save could have written");
+        return std::optional<RunningPaper>(r);
+    });
+    return found ? *found : std::nullopt;
+}
+
+bool ProgressStore::clearRunningPaper() {
+    return writeTransaction("clear running paper", [&] { db_->exec("DELETE FROM running_paper"); });
+}

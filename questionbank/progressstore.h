@@ -51,6 +51,19 @@ public:
         QJsonArray answers;
     };
 
+    // A mock exam being taken, saved as it goes so that a crash or a log-out
+    // does not lose it; at most one at a time (table running_paper).
+    struct RunningPaper {
+        QString paper;           // its name: 科目一, 科目四 or a shorter one
+        QString subject;         // 科目一 or 科目四: the rules it was drawn by
+        QStringList identities;  // its questions, in the paper's order
+        QStringList responses;   // the learner's, one per question ("" = none)
+        int current = 0;
+        qint64 durationMs = 0;  // the paper's whole time
+        qint64 remainingMs = 0;
+        qint64 savedMs = 0;  // when it was saved, ms since the epoch
+    };
+
     // Opens progress.db in folder, creating the folder and the file when
     // missing. On failure returns null with the fault and the reason (a
     // sentence for the learner) in the out parameters.
@@ -76,6 +89,14 @@ public:
     // Several grades, in time order, all or none (an import).
     bool recordGrades(const std::vector<Review>& reviews);
     bool addPaper(Paper paper);
+    // Adds a submitted paper and forgets the running one, together.
+    bool addSubmittedPaper(Paper paper);
+    // Replaces the running paper.
+    bool saveRunningPaper(const RunningPaper& running);
+    // The running paper; nothing when there is none, or on a read failure
+    // (then fault() says so).
+    std::optional<RunningPaper> runningPaper();
+    bool clearRunningPaper();
 
     // The state of one question (reps == 0 when never graded), of several, or
     // of every question graded so far; nothing on a read failure.

@@ -35,6 +35,15 @@ constexpr const char* kSchema[] = {
     " score INTEGER NOT NULL, duration INTEGER NOT NULL, answers TEXT NOT NULL)",
 };
 
+// The mock exam being taken, one row at most, saved after every answer so
+// that it can be resumed. Files written before it existed get it at open;
+// the lists are JSON arrays of strings, times are milliseconds.
+constexpr const char* kRunningPaper =
+    "CREATE TABLE IF NOT EXISTS running_paper (id INTEGER PRIMARY KEY CHECK (id = 1),"
+    " paper TEXT NOT NULL, subject TEXT NOT NULL, questions TEXT NOT NULL,"
+    " responses TEXT NOT NULL, current INTEGER NOT NULL, duration INTEGER NOT NULL,"
+    " remaining INTEGER NOT NULL, saved INTEGER NOT NULL)";
+
 // Each table with the columns the store reads and writes.
 constexpr const char* kSchemaProbes[] = {
     "SELECT identity, time, grade FROM review LIMIT 0",
@@ -81,6 +90,7 @@ Fault createSchema(SQLite::Database& db) {
     db.exec("BEGIN IMMEDIATE");
     try {
         for (const char* sql : kSchema) db.exec(sql);
+        db.exec(kRunningPaper);
         db.exec("PRAGMA application_id=" + std::to_string(kApplicationId));
         db.exec("PRAGMA user_version=" + std::to_string(kSchemaVersion));
         db.exec("COMMIT");
@@ -96,6 +106,7 @@ Fault prepareSchema(SQLite::Database& db) {
     const int id = pragmaInt(db, "application_id");
     if (id == kApplicationId) {
         if (pragmaInt(db, "user_version") > kSchemaVersion) return Fault::Newer;
+        db.exec(kRunningPaper);
         for (const char* probe : kSchemaProbes) {
             try {
                 SQLite::Statement q(db, probe);
