@@ -115,9 +115,21 @@ void MemoryOrder::forward(bool passShown) {
     Candidates open = candidates(false);
     NextQuestion::Choice choice = NextQuestion::choose(open.identities, *cards, now, limit);
     if (choice.reason != wanted.reason) {
-        // Every question of the kind wanted has had its turn: a new round.
-        // Should the shown one still be the only one of its kind, another
+        // Every question of the kind wanted has had its turn: they come round
+        // again. Should the shown one be the only one of its kind, another
         // comes between, so that the display moves on.
+        const auto kindOf = [&](const QString& id) {
+            const auto it = cards->constFind(id);
+            if (it == cards->cend() || it->isNew()) return NextQuestion::Reason::New;
+            return it->dueMs <= now ? NextQuestion::Reason::Due
+                                    : NextQuestion::Reason::LowestRecall;
+        };
+        passedOver_.removeIf([&](const QString& id) { return kindOf(id) == wanted.reason; });
+        open = candidates(false);
+        choice = NextQuestion::choose(open.identities, *cards, now, limit);
+    }
+    if (choice.position < 0) {
+        // Every other question has had its turn: a new round for all.
         passedOver_.clear();
         open = candidates(false);
         choice = NextQuestion::choose(open.identities, *cards, now, limit);

@@ -50,7 +50,7 @@ public:
 
     struct Graded {
         QString identity;
-        Fsrs::Card card;  // after the grade
+        Fsrs::Card card;    // after the grade
         int forgotten = 0;  // the question's "forgot" grades so far, this one included
     };
     // Records a grade for the shown question; nothing when not in effect or

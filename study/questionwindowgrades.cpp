@@ -73,7 +73,8 @@ QString QuestionWindow::recordGrade(Fsrs::Grade grade, bool listed) {
 void QuestionWindow::gradeShown(Fsrs::Grade grade) {
     if (changingList_) return;
     if (!order_.chosen()) {
-        tell(QStringLiteral("按记忆复习时才能评分（右键菜单「按记忆复习」）"), FeedbackNote::kShortMs);
+        tell(QStringLiteral("按记忆复习时才能评分（右键菜单「按记忆复习」）"),
+             FeedbackNote::kShortMs);
         return;
     }
     if (!cycle_.hasRecord()) {
@@ -94,8 +95,8 @@ void QuestionWindow::gradeShown(Fsrs::Grade grade) {
 
 void QuestionWindow::forgetShown() {
     if (changingList_) return;
-    const bool grading = order_.chosen() && cycle_.hasRecord() && !cycle_.answerHidden() &&
-                         memoryInEffect();
+    const bool grading =
+        order_.chosen() && cycle_.hasRecord() && !cycle_.answerHidden() && memoryInEffect();
     if (!grading) {
         addShownToPersonalList();
         return;

@@ -28,9 +28,9 @@ void RecordIdentities::clear() {
 void RecordIdentities::workOut(const RecordSet& set, const QHash<qint64, QByteArray>& pictures) {
     for (int row = 0; row < set.RecordCount(); ++row) {
         const qint64 index = set.fieldAt(row, kIndex).toLongLong();
-        byIndex_.insert(index, QuestionIdentity::of(set.fieldAt(row, Columns::kEnglish).toString(),
-                                                    ExamFields::at(set, row).options,
-                                                    pictures.value(index)));
+        byIndex_.insert(
+            index, QuestionIdentity::of(set.fieldAt(row, Columns::kEnglish).toString(),
+                                        ExamFields::at(set, row).options, pictures.value(index)));
     }
 }
 
@@ -49,8 +49,9 @@ bool RecordIdentities::load(const DataControl& data) {
         // now) has its identities worked out from the pictures' bytes.
         const bool keyed = QuestionIdentity::keyed(db->sqlite());
         const QString column = keyed ? QuestionIdentity::kColumn : PictureColumn::kName;
-        SQLite::Statement q(db->sqlite(),
-                            QStringLiteral("SELECT \"index\", %1 FROM Word").arg(column).toStdString());
+        SQLite::Statement q(
+            db->sqlite(),
+            QStringLiteral("SELECT \"index\", %1 FROM Word").arg(column).toStdString());
         QHash<qint64, QByteArray> pictures;
         while (q.executeStep()) {
             const qint64 index = q.getColumn(0).getInt64();
@@ -58,8 +59,8 @@ bool RecordIdentities::load(const DataControl& data) {
             if (keyed)
                 byIndex_.insert(index, QString::fromStdString(value.getString()).toLower());
             else
-                pictures.insert(index, QByteArray(static_cast<const char*>(value.getBlob()),
-                                                  value.getBytes()));
+                pictures.insert(
+                    index, QByteArray(static_cast<const char*>(value.getBlob()), value.getBytes()));
         }
         if (!keyed) workOut(*set, pictures);
         known_ = true;
