@@ -219,8 +219,8 @@ TEST(Orders, SeedingReadingAndSavingTouchTheKeysInTheirOrder) {
         EXPECT_EQ(reads.keys,
                   QStringList({"ctimeword", "ssaveword", "guageword", "markword", "xxx", "agent",
                                "voice", "winleftword", "ontopword", "txtColor", "formColor",
-                               "isnoSpeak", "Spdtimes", "FontSizeNumber", "delayword", "explainword",
-                               "studyorder", "newperday", "retention"}));
+                               "isnoSpeak", "Spdtimes", "FontSizeNumber", "delayword",
+                               "explainword", "studyorder", "newperday", "retention"}));
     }
     {
         StoreLog writes("write");
