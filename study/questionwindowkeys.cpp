@@ -162,8 +162,11 @@ void QuestionWindow::removeShownFromPersonalList() {
 void QuestionWindow::toggleAnswersAfterPause() {
     studySettings_.toggleAnswersAfterPause();
     cycle_.answerLaterChanged();
+    // By memory the answer waits all the same: the note says so.
+    const bool waits = settings_.delayword != 1 && memoryInEffect();
     tell(settings_.delayword == 1 ? QStringLiteral("稍后显示答案：开")
-                                  : QStringLiteral("稍后显示答案：关"),
+         : waits ? QStringLiteral("稍后显示答案：关（按记忆复习时答案仍在停顿后显示）")
+                 : QStringLiteral("稍后显示答案：关"),
          FeedbackNote::kShortMs);
 }
 

@@ -59,6 +59,10 @@ TEST(GradeKeys, EachKeyWritesItsGradeTellsWhenTheQuestionComesAgainAndMovesOn) {
     f.key(Qt::Key_3);
     EXPECT_EQ(f.note(), "答案显示后再评分");
     EXPECT_TRUE(f.reviews().isEmpty());
+    f.key(Qt::Key_H);
+    f.key(Qt::Key_H);
+    EXPECT_EQ(f.note(), "稍后显示答案：关（按记忆复习时答案仍在停顿后显示）");
+    EXPECT_TRUE(f.frm->cycle().answerHidden());
 
     // FSRS-5's first stabilities (days) at a 90% target: 0.40, 1.18, 3.17, 15.69.
     const std::pair<Qt::Key, const char*> cases[] = {
