@@ -30,7 +30,7 @@ bool QuestionWindow::tellUntoldFault() {
     if (!order_.chosen()) return false;
     const QString why = progress_.takeUntoldFault();
     if (why.isEmpty()) return false;
-    tell(why + QStringLiteral("\n题目按原来的顺序显示，评分不会记下。"), FeedbackNote::kNoticeMs);
+    tell(why + QStringLiteral("\n题目按原来的顺序显示。"), FeedbackNote::kNoticeMs);
     return true;
 }
 
