@@ -9,7 +9,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
 #include "questionbank/bankschema.h"
+#include "questionbank/examfields.h"
 #include "questionbank/queries.h"
 #include "questionbank/questionidentity.h"
 #include "questionbank/recordset.h"
@@ -170,6 +174,40 @@ TEST(MemoryOrder, AQuestionIsKnownByItsTextAndItsPicture) {
     EXPECT_EQ(o.order.answer(), "答1") << "the due one of the two";
     o.order.move(1);
     EXPECT_EQ(o.order.shownIdentity(), QuestionIdentity::of("停车", {}, blue));
+}
+
+// A personal list written before pictures came is keyed on the text; a
+// picture put in later adds the column but no stored identity, so the
+// identity is worked out from the text, the options and the picture.
+TEST(MemoryOrder, FilesWithoutStoredIdentitiesAreKnownByTextOptionsAndPicture) {
+    Order o(five());
+    ExamFields exam;
+    exam.kind = ExamKind::kSingle;
+    exam.options = {QStringLiteral("甲"), QStringLiteral("乙"), QString(), QString()};
+    BankSchema::build(o.file(Queries::kPersonalFile), BankSchema::Kind::PersonalList,
+                      {{{}, "停车", "B", {}, exam}, {{}, "让行", "答"}}, {},
+                      BankSchema::Pictures::WithoutColumn);
+    const QByteArray png = PictureBytes::encoded("PNG", 4, 4, Qt::green);
+    {
+        SQLite::Database db(o.file(Queries::kPersonalFile).toStdString(), SQLite::OPEN_READWRITE);
+        db.exec("ALTER TABLE Word ADD COLUMN picture BLOB");
+        SQLite::Statement up(db, "UPDATE Word SET picture = ? WHERE English = '让行'");
+        up.bind(1, png.constData(), int(png.size()));
+        up.exec();
+    }
+    const QString withOptions = QuestionIdentity::of("停车", exam.options, {});
+    const QString withPicture = QuestionIdentity::of("让行", {}, png);
+    ASSERT_TRUE(o.progress.store()->recordGrade(withPicture, Fsrs::Grade::Knew, o.now - 30 * kDay));
+    o.data.DatabaseName = o.file(Queries::kPersonalFile);
+    o.data.Connect = Queries::kDefaultConnect;
+    o.data.RecordSource = Queries::personalList();
+    ASSERT_TRUE(o.data.Refresh());
+    ASSERT_TRUE(o.data.Recordset()->hasPictureColumn());
+    ASSERT_FALSE(o.data.Recordset()->keyedOnIdentity());
+    o.order.opened();
+    EXPECT_EQ(o.order.shownIdentity(), withPicture) << "the due one";
+    o.order.move(1);
+    EXPECT_EQ(o.order.shownIdentity(), withOptions);
 }
 
 TEST(MemoryOrder, NotChosenOrWithoutAStoreTheDocumentedOrderGoesOnAndNothingIsWritten) {
