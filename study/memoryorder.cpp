@@ -28,6 +28,14 @@ const char* nameOf(NextQuestion::Reason r) {
     return "none";
 }
 
+// Which of the rule's kinds a question is now.
+NextQuestion::Reason kindOf(const QHash<QString, Fsrs::Card>& cards, const QString& id,
+                            qint64 now) {
+    const auto it = cards.constFind(id);
+    if (it == cards.cend() || it->isNew()) return NextQuestion::Reason::New;
+    return it->dueMs <= now ? NextQuestion::Reason::Due : NextQuestion::Reason::LowestRecall;
+}
+
 // The records' identities in the set's order, with their rows, leaving out
 // those excluded.
 struct Candidates {
@@ -118,13 +126,8 @@ void MemoryOrder::forward(bool passShown) {
         // Every question of the kind wanted has had its turn: they come round
         // again. Should the shown one be the only one of its kind, another
         // comes between, so that the display moves on.
-        const auto kindOf = [&](const QString& id) {
-            const auto it = cards->constFind(id);
-            if (it == cards->cend() || it->isNew()) return NextQuestion::Reason::New;
-            return it->dueMs <= now ? NextQuestion::Reason::Due
-                                    : NextQuestion::Reason::LowestRecall;
-        };
-        passedOver_.removeIf([&](const QString& id) { return kindOf(id) == wanted.reason; });
+        passedOver_.removeIf(
+            [&](const QString& id) { return kindOf(*cards, id, now) == wanted.reason; });
         open = candidates(false);
         choice = NextQuestion::choose(open.identities, *cards, now, limit);
     }
@@ -140,10 +143,8 @@ void MemoryOrder::forward(bool passShown) {
         open = all;
         choice = wanted;
     }
-    if (!shown.isEmpty()) {
-        history_ << shown;
-        if (history_.size() > kHistory) history_.removeFirst();
-    }
+    if (!shown.isEmpty()) history_ << shown;
+    if (history_.size() > kHistory) history_.removeFirst();
     goToRow(open.rows[size_t(choice.position)]);
     qCInfo(lcDisplay).noquote() << "by memory:" << nameOf(choice.reason) << choice.identity;
 }
