@@ -36,13 +36,6 @@ NextQuestion::Reason kindOf(const QHash<QString, Fsrs::Card>& cards, const QStri
     return it->dueMs <= now ? NextQuestion::Reason::Due : NextQuestion::Reason::LowestRecall;
 }
 
-// The records' identities in the set's order, with their rows, leaving out
-// those excluded.
-struct Candidates {
-    QStringList identities;
-    std::vector<int> rows;
-};
-
 }  // namespace
 
 MemoryOrder::MemoryOrder(DataControl& data, RecordSetCursor& cursor, LearnerProgress& progress,
@@ -55,6 +48,7 @@ MemoryOrder::MemoryOrder(DataControl& data, RecordSetCursor& cursor, LearnerProg
 
 void MemoryOrder::opened() {
     identities_.clear();
+    everyCount_ = -1;
     identitiesRead_ = false;
     passedOver_.clear();
     history_.clear();
@@ -71,6 +65,7 @@ bool MemoryOrder::inEffect() {
     if (!identitiesRead_) {
         identitiesRead_ = true;
         identities_.load(data_);
+        everyCount_ = -1;
     }
     return identities_.known();
 }
@@ -101,15 +96,15 @@ void MemoryOrder::forward(bool passShown) {
         return;
     }
     const QString shown = passShown ? shownIdentity() : QString();
-    // Every record of the set, or those neither shown now nor passed over.
-    const auto candidates = [&](bool everyOne) {
+    // The records neither shown now nor passed over.
+    const Candidates& every = everyRecord();
+    const auto candidates = [&] {
         Candidates c;
-        for (int row = 0; row < rs.RecordCount(); ++row) {
-            const QString id = identities_.at(rs, row);
-            if (id.isEmpty()) continue;
-            if (!everyOne && (id == shown || passedOver_.contains(id))) continue;
+        for (size_t i = 0; i < every.rows.size(); ++i) {
+            const QString& id = every.identities[qsizetype(i)];
+            if (id == shown || passedOver_.contains(id)) continue;
             c.identities << id;
-            c.rows.push_back(row);
+            c.rows.push_back(every.rows[i]);
         }
         return c;
     };
@@ -118,9 +113,9 @@ void MemoryOrder::forward(bool passShown) {
     if (!shown.isEmpty()) passedOver_.insert(shown);
 
     // What the rule asks for with nothing passed over, and among the rest.
-    const Candidates all = candidates(true);
+    const Candidates& all = every;
     const NextQuestion::Choice wanted = NextQuestion::choose(all.identities, *cards, now, limit);
-    Candidates open = candidates(false);
+    Candidates open = candidates();
     NextQuestion::Choice choice = NextQuestion::choose(open.identities, *cards, now, limit);
     if (choice.reason != wanted.reason) {
         // Every question of the kind wanted has had its turn: they come round
@@ -128,13 +123,13 @@ void MemoryOrder::forward(bool passShown) {
         // comes between, so that the display moves on.
         passedOver_.removeIf(
             [&](const QString& id) { return kindOf(*cards, id, now) == wanted.reason; });
-        open = candidates(false);
+        open = candidates();
         choice = NextQuestion::choose(open.identities, *cards, now, limit);
     }
     if (choice.position < 0) {
         // Every other question has had its turn: a new round for all.
         passedOver_.clear();
-        open = candidates(false);
+        open = candidates();
         choice = NextQuestion::choose(open.identities, *cards, now, limit);
     }
     if (choice.position < 0) {
@@ -161,13 +156,26 @@ void MemoryOrder::back() {
 }
 
 bool MemoryOrder::goTo(const QString& identity) {
+    const Candidates& every = everyRecord();
+    const qsizetype i = every.identities.indexOf(identity);
+    if (i < 0) return false;
+    goToRow(every.rows[size_t(i)]);
+    return true;
+}
+
+const MemoryOrder::Candidates& MemoryOrder::everyRecord() {
+    // The set changes under the order only by losing records (K).
     const RecordSet& rs = *data_.Recordset();
+    if (everyCount_ == rs.RecordCount()) return every_;
+    every_ = {};
     for (int row = 0; row < rs.RecordCount(); ++row) {
-        if (identities_.at(rs, row) != identity) continue;
-        goToRow(row);
-        return true;
+        const QString id = identities_.at(rs, row);
+        if (id.isEmpty()) continue;
+        every_.identities << id;
+        every_.rows.push_back(row);
     }
-    return false;
+    everyCount_ = rs.RecordCount();
+    return every_;
 }
 
 void MemoryOrder::goToRow(int row) {

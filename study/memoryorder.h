@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "questionbank/fsrs.h"
 #include "study/recordidentities.h"
@@ -65,6 +66,12 @@ public:
     QString answer() const override;
 
 private:
+    // Identities in the set's order, with their rows.
+    struct Candidates {
+        QStringList identities;
+        std::vector<int> rows;
+    };
+    const Candidates& everyRecord();
     void forward(bool passShown);
     void back();
     bool goTo(const QString& identity);
@@ -77,6 +84,8 @@ private:
     Clock clock_;
     RecordIdentities identities_;
     bool identitiesRead_ = false;  // for the set open now
+    Candidates every_;
+    int everyCount_ = -1;  // the set's record count when every_ was made
     QSet<QString> passedOver_;
     QStringList history_;  // identities shown before, the latest last
 };
