@@ -228,3 +228,26 @@ TEST(GradeKeys, AStoreThatCannotBeUsedIsToldOnceAndTheDocumentedOrderGoesOn) {
     EXPECT_EQ(f.note(), "") << "told once";
     EXPECT_EQ(readFile(f.progressFile()), QByteArray(4096, 'x'));
 }
+
+// By memory on the personal list, K still takes the shown question out: the
+// order goes on among the questions left, and never comes back to it.
+TEST(GradeKeys, KOnThePersonalListByMemoryGoesOnAmongTheRest) {
+    GradeFixture f;
+    f.env.makeBank(threeQuestions());
+    f.env.makePersonalList(
+        {{{}, "问题1", "答案1"}, {{}, "问题2", "答案2"}, {{}, "问题3", "答案3"}});
+    f.settings({{"guageword", "10"}, {"studyorder", "1"}});
+    f.start();
+    ASSERT_EQ(f.shownQuestion(), "问题1");
+    f.key(Qt::Key_K);  // the hook answers yes
+    EXPECT_EQ(f.note(), "已从生词本删除");
+    QStringList shown{f.shownQuestion()};
+    for (int i = 0; i < 4; ++i) {
+        f.frm->cycle().onStepTimer();
+        shown << f.shownQuestion();
+    }
+    EXPECT_EQ(shown, QStringList({"问题2", "问题3", "问题2", "问题3", "问题2"}));
+    f.revealAnswer();
+    f.key(Qt::Key_3);
+    EXPECT_EQ(f.reviews(), QStringList({"问题2:3"}));
+}
