@@ -81,9 +81,9 @@ inline constexpr Whole studyorder{"studyorder", 0, 0, 1};
 // nothing else is left. Absent means 20, and nothing writes it: the learner
 // edits the settings file (the help page says how).
 inline constexpr Whole newperday{"newperday", 20, 0, 9999};
-// The recall the scheduler aims for, in percent. FSRS is meant for targets
-// between 70% and 97% or so (open-spaced-repetition wiki, "The Optimal
-// Retention"); 99 is allowed for a learner close to the exam. Absent means 90.
+// The recall the scheduler aims for, in percent. The FSRS documentation
+// advises targets between 70% and 97%; 99 is allowed for a learner close to
+// the exam, who would rather review too often. Absent means 90.
 inline constexpr Whole retention{"retention", 90, 70, 99};
 
 inline constexpr Colour txtColor{"txtColor", OleColour::kHighlightText, 16777215};  // white
