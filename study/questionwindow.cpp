@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -55,9 +56,12 @@ QString QuestionWindow::shownText() const {
 QuestionWindow::QuestionWindow(SettingsStore& store, SpeechMaker speech, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       studySettings_(store),
+      progress_([] { return DataFolder::path(); }, [this] { return settings_.retention / 100.0; }),
+      order_(
+          Data1_, records_, progress_, [this] { return orderSettings(); },
+          [this] { return clock_ ? clock_() : QDateTime::currentMSecsSinceEpoch(); }),
       cycle_(
-          records_, [this] { return cycleSettings(); }, std::move(speech)),
-      progress_([] { return DataFolder::path(); }, [] { return Fsrs::kDefaultRetention; }) {
+          order_, [this] { return cycleSettings(); }, std::move(speech)) {
     setObjectName(QStringLiteral("FrmShow"));
     records_.setExplanationShown([this] { return settings_.explainword == 1; });
     setWindowTitle(QString());
@@ -129,6 +133,9 @@ void QuestionWindow::buildMenu() {
     mnuexplain_ =
         add("mnuexplain", QStringLiteral("显示解析(&S)"), &QuestionWindow::toggleExplanations);
     mnuexplain_->setCheckable(true);
+    mnumemory_ =
+        add("mnumemory", QStringLiteral("按记忆复习(&M)"), &QuestionWindow::toggleMemoryOrder);
+    mnumemory_->setCheckable(true);
     add("mnuprogress", QStringLiteral("学习进度(&J)"), &QuestionWindow::showProgress);
     mnumain_->addSeparator()->setObjectName(QStringLiteral("link3"));
     add("mnuquit", QStringLiteral("退出(&E)"), &QuestionWindow::quit);
@@ -154,6 +161,7 @@ void QuestionWindow::load() {
 void QuestionWindow::applyWindowSettings() {
     setWindowFlag(Qt::WindowStaysOnTopHint, settings_.ontopword != 0);
     mnuexplain_->setChecked(settings_.explainword == 1);
+    mnumemory_->setChecked(settings_.studyorder == 1);
     LB_->move(Twips::toPixels(60), Twips::toPixels(80));
     QPalette lp = LB_->palette();
     lp.setColor(QPalette::WindowText,
@@ -174,19 +182,22 @@ void QuestionWindow::reload() {
     cycle_.reload([this] { openRecordSet(); });
 }
 
-StudyCycle::Settings QuestionWindow::cycleSettings() const {
+StudyCycle::Settings QuestionWindow::cycleSettings() {
+    // By memory the learner answers in mind before the answer shows, as with H.
     return {settings_.ctimeword, settings_.voice == 1, settings_.isnoSpeak == 1,
-            settings_.delayword == 1};
+            settings_.delayword == 1 || memoryInEffect()};
 }
 
 void QuestionWindow::openRecordSet() {
     QString error;
     if (!Data1_.Refresh(&error)) MessageBox::show(this, MessageBox::Icon::Critical, error);
+    order_.opened();
 }
 
 void QuestionWindow::showRecord() {
     picture_->showRecord(cycle_.hasRecord() ? Data1_.Recordset() : nullptr);
     showText();
+    if (isVisible()) tellUntoldFault();
 }
 
 void QuestionWindow::showText() {

@@ -8,6 +8,7 @@
 #include "platform/widgets/windowplacement.h"
 #include "study/datacontrol.h"
 #include "study/learnerprogress.h"
+#include "study/memoryorder.h"
 #include "study/recordsetcursor.h"
 #include "study/settingsrecord.h"
 #include "study/studycycle.h"
@@ -69,6 +70,15 @@ public:
     void removeShownFromPersonalList();                             // K, Delete
     void stepByKey(int direction) { cycle_.stepByKey(direction); }  // Right +1, Left -1
     void toggleAnswersAfterPause();                                 // H
+    // While the answer shows in the order by memory: 1 忘了 .. 4 简单. A
+    // grade is written, told in a note and moves on to the next question.
+    void gradeShown(Fsrs::Grade grade);
+    // J: the shown question into the personal list, and in the order by
+    // memory, once the answer shows, a grade 忘了 as well.
+    void forgetShown();
+    MemoryOrder& order() { return order_; }
+    // The order's clock; tests set the time.
+    void setClock(MemoryOrder::Clock clock) { clock_ = std::move(clock); }
     // The picture at its own size over the display; the cycle waits meanwhile.
     void zoomPicture();  // Z, or a click on the picture
     PictureZoom* zoom() const { return zoom_; }
@@ -89,6 +99,8 @@ public:
     // Shows or hides the explanations of exam-form questions, from the next
     // text on (the shown one included).
     void toggleExplanations();
+    // The order by memory on or off (menu entry 按记忆复习).
+    void toggleMemoryOrder();
     void showProgress();
     void openHelp();
     void openWebSite();
@@ -116,7 +128,7 @@ private:
     void showRecord();
     void showText();
     QString shownText() const;
-    StudyCycle::Settings cycleSettings() const;
+    StudyCycle::Settings cycleSettings();
     void tell(const QString& text, int ms);
     void applyWindowSettings();
     int labelWidth();
@@ -130,12 +142,20 @@ private:
     void previewTextColour(std::uint32_t ole, bool withSample);
     void previewFormColour(std::uint32_t ole);
     void resumeAfterZoom();
+    // The display's grades (questionwindowgrades.cpp).
+    MemoryOrder::Settings orderSettings() const;
+    bool memoryInEffect();
+    QString recordGrade(Fsrs::Grade grade, bool listed);
+    bool tellUntoldFault();
+    MemoryOrder::Clock clock_;
 
     StudySettings studySettings_;
     // The record, for reading; changes go through studySettings_.
     const SettingsRecord& settings_ = studySettings_.record();
     DataControl Data1_;
     RecordSetCursor records_{Data1_};
+    LearnerProgress progress_;
+    MemoryOrder order_;  // what the cycle steps through, in either order
     StudyCycle cycle_;
     QLabel* LB_ = nullptr;
     QLabel* lb0_ = nullptr;
@@ -150,8 +170,8 @@ private:
     FitOnScreen fitOnScreen_;
     QAction* mnustop_ = nullptr;
     QAction* mnuexplain_ = nullptr;
+    QAction* mnumemory_ = nullptr;
     std::unique_ptr<FeedbackNote> note_;
-    LearnerProgress progress_;
     std::function<EditSession*()> editorFinder_;
     bool changingList_ = false;  // a J or K is in hand (its question may be open)
     WindowOpener openOptions_, openEditor_, openProgress_;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The display window's keys, beyond the menu: the personal list in one key,
-// a step forward and back, pause, help, answers after half a step, and the
-// picture at its own size.
+// a step forward and back, pause, help, answers after half a step, the
+// picture at its own size, and the grades of the order by memory.
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QScreen>
@@ -35,7 +35,13 @@ void QuestionWindow::keyPressEvent(QKeyEvent* e) {
     const bool again = e->isAutoRepeat();
     switch (e->key()) {
         case Qt::Key_J:
-            if (!again) addShownToPersonalList();
+            if (!again) forgetShown();
+            break;
+        case Qt::Key_1:
+        case Qt::Key_2:
+        case Qt::Key_3:
+        case Qt::Key_4:
+            if (!again) gradeShown(Fsrs::Grade(e->key() - Qt::Key_0));
             break;
         case Qt::Key_K:
         case Qt::Key_Delete:
@@ -156,8 +162,11 @@ void QuestionWindow::removeShownFromPersonalList() {
 void QuestionWindow::toggleAnswersAfterPause() {
     studySettings_.toggleAnswersAfterPause();
     cycle_.answerLaterChanged();
+    // By memory the answer waits all the same: the note says so.
+    const bool waits = settings_.delayword != 1 && memoryInEffect();
     tell(settings_.delayword == 1 ? QStringLiteral("稍后显示答案：开")
-                                  : QStringLiteral("稍后显示答案：关"),
+         : waits ? QStringLiteral("稍后显示答案：关（按记忆复习时答案仍在停顿后显示）")
+                 : QStringLiteral("稍后显示答案：关"),
          FeedbackNote::kShortMs);
 }
 

@@ -116,6 +116,8 @@ void QuestionWindow::mousePressEvent(QMouseEvent* e) {
 
 bool QuestionWindow::event(QEvent* e) {
     watchSystemMove(e);
+    // A fault met while loading is told once the window is there to point at.
+    if (e->type() == QEvent::Show) tellUntoldFault();
     return QWidget::event(e);
 }
 

@@ -27,6 +27,10 @@ struct SettingsRecord {
     qint16 delayword = SettingsTable::delayword.firstRun;
     // 1: the explanation of an exam-form question follows its answer.
     qint16 explainword = SettingsTable::explainword.firstRun;
+    // 1: the next question is chosen by the learner's memory of it.
+    qint16 studyorder = SettingsTable::studyorder.firstRun;
+    qint16 newperday = SettingsTable::newperday.firstRun;
+    qint16 retention = SettingsTable::retention.firstRun;  // percent
     QString xxx;
     QString agent;
 };

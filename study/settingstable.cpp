@@ -89,6 +89,10 @@ void logInEffect(const SettingsRecord& r) {
         << QStringLiteral("answers after half a step: delayword=%1").arg(r.delayword);
     qCInfo(lcSettings).noquote()
         << QStringLiteral("explanations shown: explainword=%1").arg(r.explainword);
+    qCInfo(lcSettings).noquote() << QStringLiteral("order: studyorder=%1 newperday=%2 retention=%3")
+                                        .arg(r.studyorder)
+                                        .arg(r.newperday)
+                                        .arg(r.retention);
 }
 
 }  // namespace
@@ -148,6 +152,9 @@ SettingsRecord read(const SettingsStore& s, const Design& d) {
     r.FontSizeNumber = readWhole(s, FontSizeNumber);
     r.delayword = readWhole(s, delayword);
     r.explainword = readWhole(s, explainword);
+    r.studyorder = readWhole(s, studyorder);
+    r.newperday = readWhole(s, newperday);
+    r.retention = readWhole(s, retention);
     logInEffect(r);
     return r;
 }

@@ -73,6 +73,18 @@ inline constexpr Whole delayword{"delayword", 0, 0, 1};
 // 1: an exam-form question's explanation follows its answer. Like delayword,
 // absent or out of range means off, and only the learner's switch writes it.
 inline constexpr Whole explainword{"explainword", 0, 0, 1};
+// The order of the display: 0 the documented order, 1 by memory (due
+// questions first, then new ones, then the weakest). Absent means 0; only the
+// menu entry writes it.
+inline constexpr Whole studyorder{"studyorder", 0, 0, 1};
+// New questions begun per day in the order by memory; 0 shows none until
+// nothing else is left. Absent means 20, and nothing writes it: the learner
+// edits the settings file (the help page says how).
+inline constexpr Whole newperday{"newperday", 20, 0, 9999};
+// The recall the scheduler aims for, in percent. The FSRS documentation
+// advises targets between 70% and 97%; 99 is allowed for a learner close to
+// the exam, who would rather review too often. Absent means 90.
+inline constexpr Whole retention{"retention", 90, 70, 99};
 
 inline constexpr Colour txtColor{"txtColor", OleColour::kHighlightText, 16777215};  // white
 // Restored: red 56, green 93, blue 171.

@@ -72,3 +72,8 @@ void StudySettings::toggleAnswersAfterPause() {
     setWhole(record_.delayword, record_.delayword == 1 ? 0 : 1);
     store_.write(QLatin1String(SettingsTable::delayword.key), QString::number(record_.delayword));
 }
+
+void StudySettings::toggleMemoryOrder() {
+    setWhole(record_.studyorder, record_.studyorder == 1 ? 0 : 1);
+    store_.write(QLatin1String(SettingsTable::studyorder.key), QString::number(record_.studyorder));
+}

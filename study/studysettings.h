@@ -40,6 +40,8 @@ public:
     void toggleAnswersAfterPause();
     // Written at once, like the switch above.
     void toggleExplanations();
+    // The order by memory on or off, written at once like the switches above.
+    void toggleMemoryOrder();
 
 signals:
     // Any field changed by a setter.

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Wake-ups per second of the programs while nothing happens on screen: Study
 # with its question editor open (active, inactive, the cursor resting on a
-# button) and Manager (cursor away, cursor on a button). A wake-up is a
+# button), Study in the order by memory, and Manager (cursor away, cursor on a button). A wake-up is a
 # voluntary context switch of the program's threads (/proc/<pid>/task/*/status):
 # each time an event loop or a worker leaves its wait. Each figure is taken
 # between two display ticks (a 30-second step), after a second to settle.
@@ -81,6 +81,13 @@ xdotool mousemove --window "$ed" 60 124  # the save button
 figure "Study, editor active, cursor on a button" "$study"
 xdotool mousemove --window "$ed" 322 15  # the title-band close button
 figure "Study, editor active, cursor on close" "$study"
+kill "$study"; wait "$study" 2>/dev/null || true
+
+# The order by memory: the same quiet between the steps (and the answer's pause).
+echo 'studyorder=1' >>"$XDG_CONFIG_HOME/Vozo/zorvik24.ini"
+"$tmp/app/Study" 2>"$log" & study=$!; pids+=("$study")
+wait_for grep -q 'by memory:' "$log"
+figure "Study, order by memory" "$study"
 kill "$study"; wait "$study" 2>/dev/null || true
 
 xdotool mousemove 1200 1000

@@ -219,7 +219,8 @@ TEST(Orders, SeedingReadingAndSavingTouchTheKeysInTheirOrder) {
         EXPECT_EQ(reads.keys,
                   QStringList({"ctimeword", "ssaveword", "guageword", "markword", "xxx", "agent",
                                "voice", "winleftword", "ontopword", "txtColor", "formColor",
-                               "isnoSpeak", "Spdtimes", "FontSizeNumber", "delayword", "explainword"}));
+                               "isnoSpeak", "Spdtimes", "FontSizeNumber", "delayword",
+                               "explainword", "studyorder", "newperday", "retention"}));
     }
     {
         StoreLog writes("write");
@@ -309,6 +310,43 @@ TEST(StudySettingsObject, ReadingReplacesTheRecordSilently) {
     EXPECT_EQ(settings.record().FontSizeNumber, 12);
     EXPECT_EQ(settings.record().ssaveword, 1);
     EXPECT_EQ(changed.count() + size.count(), 0);
+}
+
+// The order's three keys: absent after seeding (their defaults apply), read
+// within their ranges, and only the order itself is ever written, by its switch.
+TEST(StudySettingsObject, TheOrderKeysDefaultWhenAbsentAndOnlyTheSwitchWritesOne) {
+    TestEnv env;
+    SettingsStore store;
+    StudySettings settings(store);
+    settings.seed(design1024());
+    settings.read(design1024());
+    EXPECT_EQ(settings.record().studyorder, 0);
+    EXPECT_EQ(settings.record().newperday, 20);
+    EXPECT_EQ(settings.record().retention, 90);
+    EXPECT_EQ(keysInFile(env.settingsFile()).size(), 27);
+
+    settings.toggleMemoryOrder();
+    EXPECT_EQ(settings.record().studyorder, 1);
+    EXPECT_EQ(store.read("studyorder"), "1");
+    EXPECT_EQ(keysInFile(env.settingsFile()).size(), 28) << "newperday and retention stay absent";
+    settings.toggleMemoryOrder();
+    EXPECT_EQ(store.read("studyorder"), "0");
+
+    const std::pair<const char*, int> cases[][3] = {
+        {{"1", 1}, {"0", 0}, {"85", 85}},
+        {{"2", 0}, {"10000", 20}, {"69", 90}},
+        {{"x", 0}, {"-1", 20}, {"100", 90}},
+        {{"0", 0}, {"9999", 9999}, {"70", 70}},
+    };
+    for (const auto& c : cases) {
+        store.write("studyorder", c[0].first);
+        store.write("newperday", c[1].first);
+        store.write("retention", c[2].first);
+        settings.read(design1024());
+        EXPECT_EQ(settings.record().studyorder, c[0].second) << c[0].first;
+        EXPECT_EQ(settings.record().newperday, c[1].second) << c[1].first;
+        EXPECT_EQ(settings.record().retention, c[2].second) << c[2].first;
+    }
 }
 
 TEST(StudySettingsObject, AnswersAfterPauseIsWrittenAtOnceUnderItsOwnKey) {
