@@ -7,6 +7,7 @@
 #include "questionbank/recordset.h"
 #include "study/documentopener.h"
 #include "study/feedbacknote.h"
+#include "study/mockexam/mockexamwindow.h"
 #include "study/optionsdialog.h"
 #include "study/personallist.h"
 #include "study/questionpicture.h"
@@ -17,6 +18,7 @@ StudyApp::StudyApp(SettingsStore& store, QuestionWindow::SpeechMaker speech)
       stepAside_(std::make_unique<StepAside>(*frm_)) {
     frm_->setOptionsOpener([this](QuestionWindow&) { showOptions(); });
     frm_->setEditorOpener([this](QuestionWindow&) { showEditor(); });
+    frm_->setExamOpener([this](QuestionWindow&) { showExam(); });
     frm_->setEditorFinder([this] { return editSession(); });
     DocumentOpener::install(frm_.get());
     // While the editor holds the personal list for itself, no other
@@ -29,6 +31,7 @@ StudyApp::StudyApp(SettingsStore& store, QuestionWindow::SpeechMaker speech)
 }
 
 StudyApp::~StudyApp() {
+    delete exam_;
     delete editor_;
 }
 
@@ -93,4 +96,21 @@ void StudyApp::showOptions() {
     // Released, so the next opening starts from the record.
     delete dialog.data();
     if (alive) frm_->reload();
+}
+
+void StudyApp::showExam() {
+    if (exam_) {
+        exam_->showNormal();
+        exam_->raise();
+        exam_->activateWindow();
+        return;
+    }
+    auto* exam =
+        new MockExamWindow(frm_->progress(), DataFolder::path(), [this] { return editSession(); });
+    exam->setAttribute(Qt::WA_DeleteOnClose);
+    connect(exam, &MockExamWindow::closed, frm_.get(), &QuestionWindow::goOnAfterExam);
+    exam_ = exam;
+    frm_->waitWhileExamOpen();
+    exam->show();
+    exam->activateWindow();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "editor/questioneditor.h"
+#include "study/mockexam/mockexamwindow.h"
 #include "study/questionwindow.h"
 
 class OptionsDialog;
@@ -28,6 +29,10 @@ public:
     // The options dialog: built afresh, run modally (the display keeps
     // ticking in the nested loop), released, then the display reloads.
     void showOptions();
+    // The mock exam's window: one at a time (a second use brings it
+    // forward); the display waits while it is open.
+    void showExam();
+    MockExamWindow* exam() const { return exam_; }
 
 public slots:
     // Brings the main window forward, for a second start of the program.
@@ -41,4 +46,5 @@ private:
     std::unique_ptr<StepAside> stepAside_;
     QPointer<QuestionEditor> editor_;
     QPointer<OptionsDialog> options_;
+    QPointer<MockExamWindow> exam_;
 };
