@@ -46,8 +46,9 @@ public:
     bool discard();
 
     // The paper saved in `running`, rebuilt from these questions (looked up
-    // by identity) with where it stood. Nothing, with a reason in Chinese in
-    // why, when a question is no longer in the bank or no time was left.
+    // by identity) with where it stood; with no time left, a session made
+    // from it is submitted at its first check. Nothing, with a reason in
+    // Chinese in why, when a question is no longer in the bank.
     static std::optional<std::pair<DrawnPaper, ExamSession::Resume>> rebuild(
         const ProgressStore::RunningPaper& running, const std::vector<ExamQuestion>& questions,
         QString* why = nullptr);
@@ -62,8 +63,10 @@ signals:
 
 private:
     ProgressStore* usableStore();
+    void noteFault(const char* what);
+    qint64 wallNow() const;
     void onSubmitted(const ExamResult& result);
-    void onTick();
+    void onTick(qint64 remainingMs);
 
     StoreSource store_;
     ExamSession* session_ = nullptr;

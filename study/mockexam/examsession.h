@@ -85,6 +85,9 @@ signals:
     void submitted(const ExamResult& result);
 
 private:
+    // Whether the paper still takes changes; submits it first when the time
+    // ran out since the last check.
+    bool open();
     void finish(ExamResult::Ending ending);
 
     DrawnPaper paper_;

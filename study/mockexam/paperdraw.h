@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <random>
 #include <vector>
 
 #include "study/mockexam/examquestion.h"
@@ -68,5 +69,5 @@ private:
     std::vector<int> candidates(const PaperRules& rules, const QString& kind) const;
 
     std::vector<ExamQuestion> questions_;
-    quint32 state_;
+    std::mt19937 engine_;
 };
