@@ -38,7 +38,7 @@ ExamPaperPage::ExamPaperPage(QWidget* parent) : QWidget(parent) {
     status_->setObjectName(QStringLiteral("lblstatus"));
     previous_ = button(QStringLiteral("上一题（←）"), "cmdprevious", this);
     next_ = button(QStringLiteral("下一题（→）"), "cmdnext", this);
-    QPushButton* submit = button(QStringLiteral("交卷"), "cmdsubmit", this);
+    QPushButton* submit = button(QStringLiteral("交卷（Ctrl+Enter）"), "cmdsubmit", this);
 
     auto* moves = new QHBoxLayout;
     moves->addWidget(previous_);

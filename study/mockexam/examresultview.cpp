@@ -56,6 +56,7 @@ ExamResultView::ExamResultView(QWidget* parent) : QWidget(parent) {
     addWrong_->setObjectName(QStringLiteral("cmdaddwrong"));
     auto* again = new QPushButton(QStringLiteral("再考一次"), this);
     again->setObjectName(QStringLiteral("cmdagain"));
+    again_ = again;
     auto* back = new QPushButton(QStringLiteral("返回"), this);
     back->setObjectName(QStringLiteral("cmdback"));
     connect(addWrong_, &QPushButton::clicked, this, &ExamResultView::addWrongClicked);
@@ -122,6 +123,8 @@ void ExamResultView::showResult(const ExamResult& result, const DrawnPaper& pape
         review_->addItem(reviewText(i + 1, paper.questions.at(size_t(i)), responses.value(i)));
     addWrong_->setEnabled(!result.wrong.empty());
     book_->setText(result.wrong.empty() ? QStringLiteral("全部答对") : QString());
+    // A paper taken by keys goes on by keys: Space takes another.
+    again_->setFocus();
 }
 
 void ExamResultView::fillCategories(const ExamResult& result) {

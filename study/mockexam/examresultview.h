@@ -56,4 +56,5 @@ private:
     QTableWidget* categories_ = nullptr;
     QListWidget* review_ = nullptr;
     QPushButton* addWrong_ = nullptr;
+    QPushButton* again_ = nullptr;
 };

@@ -70,6 +70,7 @@ QWidget* ExamStartPage::resumeBox() {
 QWidget* ExamStartPage::paperBox() {
     auto* box = new QGroupBox(QStringLiteral("模拟考试"), this);
     QPushButton* one = button(paperCaption(PaperRules::subjectOne()), "cmdsubject1", box);
+    subjectOne_ = one;
     QPushButton* four = button(paperCaption(PaperRules::subjectFour()), "cmdsubject4", box);
     connect(one, &QPushButton::clicked, this,
             [this] { emit subjectChosen(PaperRules::Subject::One); });
@@ -84,7 +85,7 @@ QWidget* ExamStartPage::paperBox() {
     connect(shorter_, &QPushButton::clicked, this, &ExamStartPage::shorterChosen);
     auto* hint = new QLabel(
         QStringLiteral("按 A–D 或 1–4 选择（判断题：1/Y 正确，2/N 错误），多选题按 Enter 确定；"
-                       "← → 换题，Z 看大图。"),
+                       "← → 换题，Z 看大图，Ctrl+Enter 交卷。"),
         box);
     hint->setWordWrap(true);
     auto* layout = new QVBoxLayout(box);
@@ -132,6 +133,13 @@ void ExamStartPage::showShortage(const QString& text, bool shorterOffered) {
     shortage_->setText(text);
     shortage_->setVisible(!text.isEmpty());
     shorter_->setVisible(shorterOffered);
+}
+
+void ExamStartPage::focusChoice() {
+    if (resume_->isVisibleTo(this) && resumeButton_->isVisibleTo(this))
+        resumeButton_->setFocus();
+    else
+        subjectOne_->setFocus();
 }
 
 void ExamStartPage::say(const QString& text) {

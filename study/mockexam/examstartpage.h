@@ -31,6 +31,9 @@ public:
     void showShortage(const QString& text, bool shorterOffered);
     // A line for the learner under the choices (a bank that cannot be read).
     void say(const QString& text);
+    // The keys start where the learner most likely goes: the offer to
+    // resume, else 科目一 (Space starts it, Tab goes on).
+    void focusChoice();
 
     QComboBox* practiceChoice() const { return practice_; }
 
@@ -50,6 +53,7 @@ private:
     QFrame* resume_ = nullptr;
     QLabel* resumeText_ = nullptr;
     QPushButton* resumeButton_ = nullptr;
+    QPushButton* subjectOne_ = nullptr;
     QLabel* shortage_ = nullptr;
     QPushButton* shorter_ = nullptr;
     QLabel* info_ = nullptr;

@@ -80,6 +80,7 @@ void MockExamWindow::showPage(QWidget* page) {
     // The keys of a paper or of practice reach the window, whatever had the
     // focus on the page before.
     if (page == paper_ || page == practiceView_) setFocus();
+    if (page == start_) start_->focusChoice();
 }
 
 qint64 MockExamWindow::now() const {
@@ -282,6 +283,13 @@ void MockExamWindow::tellStoreFault() {
 }
 
 void MockExamWindow::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const auto held = e->modifiers() & ~Qt::KeypadModifier;
+    if (page() == Page::Paper && enter && held == Qt::ControlModifier) {
+        if (!e->isAutoRepeat()) paper_->submitAsked();
+        e->accept();
+        return;
+    }
     const bool plain =
         !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     bool used = false;

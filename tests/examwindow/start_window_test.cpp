@@ -2,6 +2,7 @@
 // The start page: a bank too small for a paper, and a paper left running.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -61,4 +62,24 @@ TEST(ExamStartWindow, APaperLeftRunningCanBeDiscarded) {
     f.close();
     f.open();
     EXPECT_FALSE(f.window->findChild<QWidget*>("fraresume")->isVisible());
+}
+
+TEST(ExamStartWindow, KeysStartAPaperAndTakeAnother) {
+    ExamWindowFixture f;
+    MockExamWindow& w = f.open();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "cmdsubject1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_EQ(w.page(), Page::Paper);
+    EXPECT_EQ(f.session().count(), 100);
+    QTest::keyClick(&w, Qt::Key_Return, Qt::ControlModifier);
+    ASSERT_EQ(w.page(), Page::Result);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "cmdagain");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_EQ(w.page(), Page::Paper);
+    EXPECT_FALSE(f.session().isSubmitted()) << "a new paper";
+    EXPECT_EQ(f.session().answeredCount(), 0);
 }
