@@ -11,6 +11,7 @@
 #include "study/mockexam/examkeys.h"
 #include "study/mockexam/examlog.h"
 #include "study/mockexam/examsession.h"
+#include "study/questionpicture.h"
 
 namespace {
 QPushButton* button(const QString& text, const char* name, QWidget* parent) {
@@ -121,10 +122,13 @@ void ExamPaperPage::refresh() {
         session_->response(current));
     // The right answer is in the line so that end-to-end tests can answer;
     // the category is off unless switched on.
-    qCInfo(lcExam).noquote() << QStringLiteral("exam shows question %1 of %2 kind %3 answer %4")
+    qCInfo(lcExam).noquote() << QStringLiteral(
+                                    "exam shows question %1 of %2 kind %3 answer %4 picture %5")
                                     .arg(current + 1)
                                     .arg(session_->count())
-                                    .arg(q.kind, q.answer);
+                                    .arg(q.kind, q.answer,
+                                         view_->picture()->shown() ? QStringLiteral("yes")
+                                                                   : QStringLiteral("no"));
 }
 
 void ExamPaperPage::choose(int option) {

@@ -45,7 +45,6 @@ ExamResultView::ExamResultView(QWidget* parent) : QWidget(parent) {
     categories_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     categories_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     categories_->setFocusPolicy(Qt::NoFocus);
-    categories_->setMaximumHeight(180);
 
     review_ = new QListWidget(this);
     review_->setObjectName(QStringLiteral("lstreview"));
@@ -137,6 +136,11 @@ void ExamResultView::fillCategories(const ExamResult& result) {
             categories_->setItem(row, col, new QTableWidgetItem(cells[col]));
         ++row;
     }
+    // As tall as its rows: the review below gets the room.
+    int height =
+        categories_->horizontalHeader()->sizeHint().height() + 2 * categories_->frameWidth();
+    for (int r = 0; r < categories_->rowCount(); ++r) height += categories_->rowHeight(r);
+    categories_->setFixedHeight(height);
 }
 
 void ExamResultView::showBookOutcome(const QString& text) {

@@ -161,7 +161,24 @@ void MockExamWindow::begin(DrawnPaper paper, std::optional<ExamSession::Resume> 
                                     .arg(session_->paper().name())
                                     .arg(session_->count())
                                     .arg(ExamPaperPage::clockText(session_->remainingMs()));
+    logAnswers();
     if (progress_.failed()) tellStoreFault();
+}
+
+// The paper's key, for end-to-end tests that answer a whole paper by keys;
+// the category is off unless switched on.
+void MockExamWindow::logAnswers() const {
+    if (!lcExam().isInfoEnabled()) return;
+    for (int i = 0; i < session_->count(); ++i) {
+        const ExamQuestion& q = session_->question(i);
+        qCInfo(lcExam).noquote() << QStringLiteral(
+                                        "exam paper question %1 of %2 kind %3 answer %4 picture %5")
+                                        .arg(i + 1)
+                                        .arg(session_->count())
+                                        .arg(q.kind, q.answer,
+                                             q.hasPicture ? QStringLiteral("yes")
+                                                          : QStringLiteral("no"));
+    }
 }
 
 void MockExamWindow::onSubmitted(const ExamResult& result) {

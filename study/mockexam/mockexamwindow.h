@@ -75,6 +75,7 @@ private:
     const std::vector<ExamQuestion>* bank();
     PaperDraw& draw();
     void begin(DrawnPaper paper, std::optional<ExamSession::Resume> resume = {});
+    void logAnswers() const;
     void onSubmitted(const ExamResult& result);
     void offerResume();
     void tellStoreFault();
