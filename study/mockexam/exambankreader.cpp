@@ -32,12 +32,16 @@ QString text(SQLite::Statement& q, int column) {
 
 // Which optional columns the file has, and so what the one query reads.
 struct Shape {
-    bool exam = false, picture = false, keyed = false;
+    bool exam = false, picture = false, keyed = false, category = false;
 
     explicit Shape(SQLite::Database& db)
         : exam(ExamColumns::exist(db)),
           picture(PictureColumn::exists(db)),
-          keyed(QuestionIdentity::keyed(db)) {}
+          keyed(QuestionIdentity::keyed(db)) {
+        // The personal list has no category column.
+        SQLite::Statement q(db, "SELECT 1 FROM pragma_table_info('Word') WHERE name = 'category'");
+        category = q.executeStep();
+    }
 
     // "index", category, English, Chinese, kind, option_a..d, explanation,
     // identity, has picture, and the picture itself only where the identity
@@ -49,10 +53,10 @@ struct Shape {
         const QString bytes =
             picture && !keyed ? QStringLiteral("picture") : QStringLiteral("NULL");
         return QStringLiteral(
-                   "SELECT \"index\", category, English, Chinese, kind, option_a, option_b,"
+                   "SELECT \"index\", %4, English, Chinese, kind, option_a, option_b,"
                    " option_c, option_d, explanation, %1, %2, %3 FROM Word"
                    " WHERE kind IS NOT NULL AND kind <> '' ORDER BY \"index\"")
-            .arg(identity, has, bytes)
+            .arg(identity, has, bytes, category ? QStringLiteral("category") : QStringLiteral("''"))
             .toStdString();
     }
 };

@@ -18,7 +18,8 @@ class Database;
 //
 // A file that is missing, locked, damaged or not a bank gives no questions
 // and a reason in Chinese (error()); rows whose kind or answer does not make
-// a sound question (see ExamAnswer::problems) are left out and counted.
+// a sound question (see ExamAnswer::problems), and repeats, are left out and
+// counted.
 class ExamBankReader {
 public:
     explicit ExamBankReader(QString folder);
@@ -30,8 +31,8 @@ public:
     // Every question with a kind in word.ocx, in the list's order.
     std::optional<std::vector<ExamQuestion>> personalQuestions();
 
-    // Rows with a kind that were left out by the last read because they are
-    // not sound questions.
+    // Rows with a kind that the last read left out: not sound questions, or
+    // the same question (identity) as a row read before.
     int skipped() const { return skipped_; }
     // Why the last read failed, for the learner; empty when it did not.
     const QString& error() const { return error_; }

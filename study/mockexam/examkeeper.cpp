@@ -26,8 +26,10 @@ void ExamKeeper::follow(ExamSession* session) {
     if (session_) disconnect(session_, nullptr, this, nullptr);
     session_ = session;
     kept_ = false;
+    dirty_ = false;
+    lastSavedRemaining_ = -1;
     if (!session) return;
-    connect(session, &ExamSession::changed, this, [this] { saveNow(); });
+    connect(session, &ExamSession::changed, this, [this] { dirty_ = true; });
     connect(session, &ExamSession::tick, this, &ExamKeeper::onTick);
     connect(session, &ExamSession::submitted, this, &ExamKeeper::onSubmitted);
     connect(session, &QObject::destroyed, this, [this, session] {
@@ -37,7 +39,8 @@ void ExamKeeper::follow(ExamSession* session) {
 }
 
 bool ExamKeeper::saveNow() {
-    if (!session_ || session_->isSubmitted() || session_->count() == 0) return false;
+    // After a fault nothing more is tried until the next start.
+    if (faulted_ || !session_ || session_->isSubmitted() || session_->count() == 0) return false;
     ProgressStore* store = usableStore();
     if (!store) return false;
     const DrawnPaper& paper = session_->paper();
@@ -56,12 +59,14 @@ bool ExamKeeper::saveNow() {
         return false;
     }
     lastSavedRemaining_ = state.remainingMs;
+    dirty_ = false;
     qCDebug(lcExam) << "running paper saved," << state.remainingMs / 1000 << "s left";
     return true;
 }
 
 void ExamKeeper::onTick(qint64 remainingMs) {
-    if (lastSavedRemaining_ < 0 || lastSavedRemaining_ - remainingMs >= kSaveEveryMs) saveNow();
+    if (dirty_ || lastSavedRemaining_ < 0 || lastSavedRemaining_ - remainingMs >= kSaveEveryMs)
+        saveNow();
 }
 
 void ExamKeeper::onSubmitted(const ExamResult& result) {

@@ -18,6 +18,12 @@ QString Outcome::text() const {
     return text;
 }
 
+std::vector<ExamQuestion> wrongOf(const DrawnPaper& paper, const ExamResult& result) {
+    std::vector<ExamQuestion> out;
+    for (int i : result.wrong) out.push_back(paper.questions.at(size_t(i)));
+    return out;
+}
+
 Outcome put(const std::vector<ExamQuestion>& questions, ExamBankReader& reader,
             const ListAdder& add, const StoreSource& store, qint64 nowMs) {
     Outcome out;

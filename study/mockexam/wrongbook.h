@@ -7,6 +7,8 @@
 
 #include "questionbank/progressstore.h"
 #include "study/mockexam/examquestion.h"
+#include "study/mockexam/examresult.h"
+#include "study/mockexam/paperdraw.h"
 
 class ExamBankReader;
 
@@ -30,6 +32,9 @@ struct Outcome {
     // What the window says, in Chinese, e.g. "已加入生词本 12 道，已在其中 3 道。"
     QString text() const;
 };
+
+// The questions of a paper that the result has as wrong or unanswered.
+std::vector<ExamQuestion> wrongOf(const DrawnPaper& paper, const ExamResult& result);
 
 // Each distinct question (by identity) once, in the order given. Questions
 // of the personal list itself are graded but not added again.
