@@ -140,12 +140,14 @@ void ExamPaperPage::choose(int option) {
         return;
     }
     session_->answer(ExamQuestionView::responseOf(q, option));
-    session_->next();
+    if (!session_->next() && !session_->isSubmitted())
+        say(QStringLiteral("这是最后一题，可以交卷了（Ctrl+Enter）"));
 }
 
 void ExamPaperPage::confirm() {
     if (!session_ || session_->isSubmitted()) return;
-    if (!session_->next()) say(QStringLiteral("这是最后一题，可以交卷了"));
+    if (!session_->next() && !session_->isSubmitted())
+        say(QStringLiteral("这是最后一题，可以交卷了（Ctrl+Enter）"));
 }
 
 bool ExamPaperPage::handleKey(int key) {
