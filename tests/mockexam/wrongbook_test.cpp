@@ -38,6 +38,7 @@ TEST(WrongBookTest, TheWrongOnesGoIntoThePersonalListOnceAndAreGradedForgot) {
     rows.push_back(ExamFixture::row("交通信号", ExamKind::kSingle, 99, picture));
     env.makeBank(rows);
     env.makePersonalList({});
+    const QByteArray bankBefore = readFile(env.file("reg.ocx"));
     ExamBankReader reader(env.programDir());
     const auto bank = reader.bankQuestions();
     ASSERT_TRUE(bank.has_value()) << reader.error().toStdString();
@@ -90,6 +91,8 @@ TEST(WrongBookTest, TheWrongOnesGoIntoThePersonalListOnceAndAreGradedForgot) {
     ASSERT_TRUE(reviews && reviews->size() == 2);
     EXPECT_EQ(reviews->front().grade, Fsrs::Grade::Forgot);
     EXPECT_EQ(reviews->front().timeMs, kNow);
+    // Nothing of the bank was written on the way.
+    EXPECT_EQ(readFile(env.file("reg.ocx")), bankBefore);
 }
 
 TEST(WrongBookTest, WithoutAStoreTheQuestionsStillGoInAndTheLearnerIsTold) {
