@@ -54,6 +54,18 @@ ExamQuestionView::ExamQuestionView(QWidget* parent) : QWidget(parent) {
     pictureBox_->hide();
     layout->addWidget(pictureBox_, 0, Qt::AlignLeft);
 
+    layout->addLayout(optionRows(f));
+
+    confirm_ = new QPushButton(QStringLiteral("确定"), this);
+    confirm_->setObjectName(QStringLiteral("cmdconfirm"));
+    confirm_->setFocusPolicy(Qt::NoFocus);
+    connect(confirm_, &QPushButton::clicked, this, &ExamQuestionView::confirmClicked);
+    layout->addWidget(confirm_, 0, Qt::AlignLeft);
+    layout->addStretch(1);
+}
+
+// A button per option with its text beside it, word-wrapped.
+QGridLayout* ExamQuestionView::optionRows(const QFont& font) {
     auto* options = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
         auto* b = new QPushButton(this);
@@ -70,21 +82,14 @@ ExamQuestionView::ExamQuestionView(QWidget* parent) : QWidget(parent) {
         t->setObjectName(QStringLiteral("lbloption%1").arg(i));
         t->setTextFormat(Qt::PlainText);
         t->setWordWrap(true);
-        t->setFont(f);
+        t->setFont(font);
         options->addWidget(b, i, 0, Qt::AlignTop);
         options->addWidget(t, i, 1);
         buttons_[size_t(i)] = b;
         optionTexts_[size_t(i)] = t;
     }
     options->setColumnStretch(1, 1);
-    layout->addLayout(options);
-
-    confirm_ = new QPushButton(QStringLiteral("确定"), this);
-    confirm_->setObjectName(QStringLiteral("cmdconfirm"));
-    confirm_->setFocusPolicy(Qt::NoFocus);
-    connect(confirm_, &QPushButton::clicked, this, &ExamQuestionView::confirmClicked);
-    layout->addWidget(confirm_, 0, Qt::AlignLeft);
-    layout->addStretch(1);
+    return options;
 }
 
 ExamQuestionView::~ExamQuestionView() = default;

@@ -7,6 +7,7 @@
 #include "questionbank/examfields.h"
 #include "study/mockexam/examquestion.h"
 
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class PictureZoom;
@@ -61,6 +62,7 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    QGridLayout* optionRows(const QFont& font);
     void mark(QPushButton* b, const char* look);
 
     ExamQuestion question_;
