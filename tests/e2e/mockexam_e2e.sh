@@ -74,7 +74,7 @@ answer_paper() {  # offset right|wrong count [upto]
     keys+=($(keys_for "$mode" "$kind" "$answer" "$i"))
     if ((i % 10 == 0 || i == upto)); then
       flush_keys "$from" "$i"
-      if [ "$i" = 30 ]; then shot "mockexam_grid_$mode"; fi
+      if [ "$i" = 50 ]; then shot "mockexam_grid_$mode"; fi
     fi
   done
 }
