@@ -137,6 +137,7 @@ void QuestionWindow::buildMenu() {
         add("mnumemory", QStringLiteral("按记忆复习(&M)"), &QuestionWindow::toggleMemoryOrder);
     mnumemory_->setCheckable(true);
     add("mnuprogress", QStringLiteral("学习进度(&J)"), &QuestionWindow::showProgress);
+    add("mnuexam", QStringLiteral("模拟考试(&K)"), &QuestionWindow::showExam);
     mnumain_->addSeparator()->setObjectName(QStringLiteral("link3"));
     add("mnuquit", QStringLiteral("退出(&E)"), &QuestionWindow::quit);
 }
@@ -232,6 +233,36 @@ void QuestionWindow::showEditor() {
 
 void QuestionWindow::showProgress() {
     if (openProgress_) openProgress_(*this);
+void QuestionWindow::showExam() {
+    if (openExam_) openExam_(*this);
+}
+
+void QuestionWindow::waitWhileExamOpen() {
+    if (examPaused_) return;
+    // A zoom open meanwhile hands its pause over: its close must not run
+    // the cycle while the exam is open.
+    if (zoomPaused_) {
+        zoomPaused_ = false;
+        examPaused_ = true;
+    } else {
+        examPaused_ = cycle_.isRunning();
+        if (!examPaused_) return;
+        if (cycle_.pace() != StudyCycle::Pace::Running) cycle_.togglePause();
+        togglePause();
+    }
+    qCInfo(lcDisplay) << "display waits while the mock exam is open";
+}
+
+void QuestionWindow::goOnAfterExam() {
+    if (!examPaused_) return;
+    examPaused_ = false;
+    // A zoom still open keeps the cycle waiting until it closes.
+    if (zoom_ && zoom_->isOpen()) {
+        zoomPaused_ = true;
+        return;
+    }
+    if (cycle_.pace() == StudyCycle::Pace::Paused) togglePause();
+    qCInfo(lcDisplay) << "display goes on after the mock exam";
 }
 
 void QuestionWindow::handOverToManager() {
@@ -276,6 +307,7 @@ void QuestionWindow::closeEvent(QCloseEvent* e) {
 void QuestionWindow::endProcess() {
     // A picture still zoomed must not run the cycle again as it closes.
     zoomPaused_ = false;
+    examPaused_ = false;
     if (zoom_) zoom_->hide();
     cycle_.stop();
     note_->hide();

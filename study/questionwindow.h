@@ -59,6 +59,7 @@ public:
     void setOptionsOpener(WindowOpener f) { openOptions_ = std::move(f); }
     void setEditorOpener(WindowOpener f) { openEditor_ = std::move(f); }
     void setProgressOpener(WindowOpener f) { openProgress_ = std::move(f); }
+    void setExamOpener(WindowOpener f) { openExam_ = std::move(f); }
     // What "end the process at once" does; tests replace it.
     void setTerminator(std::function<void()> f) { terminate_ = std::move(f); }
     // Finds the edit session of Study's personal-list editor when it is
@@ -81,6 +82,10 @@ public:
     void setClock(MemoryOrder::Clock clock) { clock_ = std::move(clock); }
     // The picture at its own size over the display; the cycle waits meanwhile.
     void zoomPicture();  // Z, or a click on the picture
+    // The mock exam's window is open: no step meanwhile, and the cycle goes
+    // on when it closes (unless the learner had paused it).
+    void waitWhileExamOpen();
+    void goOnAfterExam();
     PictureZoom* zoom() const { return zoom_; }
     FeedbackNote* note() const { return note_.get(); }
     // The learner's progress store, shared with the windows the menu opens.
@@ -96,6 +101,7 @@ public:
     void showOptions();
     void handOverToManager();
     void showEditor();
+    void showExam();  // the menu's 模拟考试, or E
     // Shows or hides the explanations of exam-form questions, from the next
     // text on (the shown one included).
     void toggleExplanations();
@@ -162,6 +168,7 @@ private:
     QuestionPicture* picture_ = nullptr;  // above the text when the record has one
     PictureZoom* zoom_ = nullptr;         // made at the first look
     bool zoomPaused_ = false;             // the zoom, not the learner, paused the cycle
+    bool examPaused_ = false;             // the mock exam's window did
     QMenu* mnumain_ = nullptr;
     // The text in LB when the screen could not show the record whole (empty
     // otherwise).
@@ -174,7 +181,7 @@ private:
     std::unique_ptr<FeedbackNote> note_;
     std::function<EditSession*()> editorFinder_;
     bool changingList_ = false;  // a J or K is in hand (its question may be open)
-    WindowOpener openOptions_, openEditor_, openProgress_;
+    WindowOpener openOptions_, openEditor_, openProgress_, openExam_;
     std::function<void()> terminate_;
     QPoint dragOffset_;
     bool manualDrag_ = false;

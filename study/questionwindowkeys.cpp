@@ -69,6 +69,9 @@ void QuestionWindow::keyPressEvent(QKeyEvent* e) {
         case Qt::Key_Z:
             if (!again) zoomPicture();
             break;
+        case Qt::Key_E:
+            if (!again) showExam();
+            break;
         default:
             QWidget::keyPressEvent(e);
             return;

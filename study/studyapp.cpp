@@ -9,6 +9,7 @@
 #include "questionbank/recordset.h"
 #include "study/documentopener.h"
 #include "study/feedbacknote.h"
+#include "study/mockexam/mockexamwindow.h"
 #include "study/optionsdialog.h"
 #include "study/personallist.h"
 #include "study/progresswindow.h"
@@ -22,6 +23,7 @@ StudyApp::StudyApp(SettingsStore& store, QuestionWindow::SpeechMaker speech)
     frm_->setOptionsOpener([this](QuestionWindow&) { showOptions(); });
     frm_->setEditorOpener([this](QuestionWindow&) { showEditor(); });
     frm_->setProgressOpener([this](QuestionWindow&) { showProgress(); });
+    frm_->setExamOpener([this](QuestionWindow&) { showExam(); });
     frm_->setEditorFinder([this] { return editSession(); });
     DocumentOpener::install(frm_.get());
     // While the editor holds the personal list for itself, no other
@@ -35,6 +37,7 @@ StudyApp::StudyApp(SettingsStore& store, QuestionWindow::SpeechMaker speech)
 
 StudyApp::~StudyApp() {
     delete progress_;
+    delete exam_;
     delete editor_;
 }
 
@@ -124,4 +127,19 @@ void StudyApp::showProgress() {
 
 ProgressWindow* StudyApp::progressWindow() const {
     return progress_;
+void StudyApp::showExam() {
+    if (exam_) {
+        exam_->showNormal();
+        exam_->raise();
+        exam_->activateWindow();
+        return;
+    }
+    auto* exam =
+        new MockExamWindow(frm_->progress(), DataFolder::path(), [this] { return editSession(); });
+    exam->setAttribute(Qt::WA_DeleteOnClose);
+    connect(exam, &MockExamWindow::closed, frm_.get(), &QuestionWindow::goOnAfterExam);
+    exam_ = exam;
+    frm_->waitWhileExamOpen();
+    exam->show();
+    exam->activateWindow();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "editor/questioneditor.h"
+#include "study/mockexam/mockexamwindow.h"
 #include "study/questionwindow.h"
 
 class OptionsDialog;
@@ -33,6 +34,10 @@ public:
     // display keeps running beside it.
     void showProgress();
     ProgressWindow* progressWindow() const;
+    // The mock exam's window: one at a time (a second use brings it
+    // forward); the display waits while it is open.
+    void showExam();
+    MockExamWindow* exam() const { return exam_; }
 
 public slots:
     // Brings the main window forward, for a second start of the program.
@@ -48,4 +53,5 @@ private:
     QPointer<QuestionEditor> editor_;
     QPointer<OptionsDialog> options_;
     QPointer<ProgressWindow> progress_;
+    QPointer<MockExamWindow> exam_;
 };

@@ -27,7 +27,7 @@ TEST(Menu, EntriesInTheirOrder) {
     EXPECT_EQ(captions(w.mnumain()),
               QStringList({"暂停(&P)", "选项(&O)...", "题目管理(&E)", "新题目管理(&N)", "帮助(&H)",
                            "-", "学车网站(&W)", "关于我们(&A)", "-", "显示解析(&S)",
-                           "按记忆复习(&M)", "学习进度(&J)", "-", "退出(&E)"}));
+                           "按记忆复习(&M)", "学习进度(&J)", "模拟考试(&K)", "-", "退出(&E)"}));
     for (const char* name : {"mnustop", "mnusetup", "amewords", "managewords", "mnuhelp",
                              "mnuwebsite", "aboutus", "mnuquit"})
         EXPECT_NE(action(w, name), nullptr) << name;
