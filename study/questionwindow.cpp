@@ -233,6 +233,8 @@ void QuestionWindow::showEditor() {
 
 void QuestionWindow::showProgress() {
     if (openProgress_) openProgress_(*this);
+}
+
 void QuestionWindow::showExam() {
     if (openExam_) openExam_(*this);
 }

@@ -127,6 +127,8 @@ void StudyApp::showProgress() {
 
 ProgressWindow* StudyApp::progressWindow() const {
     return progress_;
+}
+
 void StudyApp::showExam() {
     if (exam_) {
         exam_->showNormal();
