@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "questionbank/progresssummary.h"
 
+#include <QJsonObject>
+
 #include <QDateTime>
 #include <QSet>
 #include <algorithm>
@@ -139,6 +141,14 @@ Summary summarise(const Input& input, const Fsrs& scheduler) {
     std::stable_sort(s.papers.begin(), s.papers.end(),
                      [](const auto& a, const auto& b) { return a.timeMs < b.timeMs; });
     return s;
+}
+
+double scoreOf100(const ProgressStore::Paper& paper) {
+    if (paper.answers.isEmpty()) return paper.score;
+    int right = 0;
+    for (const QJsonValue& a : paper.answers)
+        if (a.toObject().value(QLatin1String("right")).toBool()) ++right;
+    return 100.0 * right / paper.answers.size();
 }
 
 }  // namespace ProgressSummary

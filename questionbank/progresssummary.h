@@ -88,6 +88,13 @@ double chance(const QString& kind);
 Estimate estimate(const std::vector<Question>& bank, const QHash<QString, Fsrs::Card>& cards,
                   qint64 nowMs);
 
+// A paper's score on the scale of 100: the share of its questions answered
+// right. A full paper's points already are that share (100 questions of one
+// point, 50 of two), but a shorter paper drawn from a small bank has fewer
+// points, so its raw score would sit wrongly against the pass line of 90. A
+// paper kept without its answers counts its score as it stands.
+double scoreOf100(const ProgressStore::Paper& paper);
+
 // Reviews and mean recall per day, replaying the reviews once in time order.
 std::vector<Day> history(const std::vector<Question>& bank,
                          const std::vector<ProgressStore::Review>& reviews, qint64 nowMs,

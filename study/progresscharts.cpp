@@ -102,7 +102,8 @@ QChart* paperScores(const std::vector<ProgressStore::Paper>& papers) {
     auto* scores = new QLineSeries;
     scores->setName(QStringLiteral("成绩"));
     scores->setPointsVisible(true);
-    for (const ProgressStore::Paper& p : papers) scores->append(double(p.timeMs), p.score);
+    for (const ProgressStore::Paper& p : papers)
+        scores->append(double(p.timeMs), ProgressSummary::scoreOf100(p));
     // A single paper still gets a span to draw the pass line across.
     const qint64 from = papers.front().timeMs - Fsrs::kDayMs / 2;
     const qint64 to = papers.back().timeMs + Fsrs::kDayMs / 2;

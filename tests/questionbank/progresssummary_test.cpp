@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonObject>
+
 #include <QDateTime>
 #include <cmath>
 
@@ -168,4 +171,23 @@ TEST(ProgressSummary, KeepsThePapersInTimeOrder) {
     EXPECT_EQ(s.papers[1].score, 92);
     EXPECT_EQ(s.estimate.questions, 0);
     EXPECT_EQ(row(s, QStringLiteral("全部题目")).counts.total, 0);
+}
+
+TEST(ProgressSummary, PutsAShorterPaperOnTheScaleOfAFullOne) {
+    // A 科目四 of 46 questions at two points: 41 right is 82 of 92 points,
+    // under the pass mark of that paper, and must show under the line of 90.
+    QJsonArray answers;
+    for (int i = 0; i < 46; ++i) answers.append(QJsonObject{{"right", i < 41}});
+    const ProgressStore::Paper shorter{1,  at(-1, 9), QStringLiteral("科目四（46题）"),
+                                       82, 60000,     answers};
+    EXPECT_NEAR(ProgressSummary::scoreOf100(shorter), 100.0 * 41 / 46, 1e-9);
+    EXPECT_LT(ProgressSummary::scoreOf100(shorter), 90);
+
+    QJsonArray full;
+    for (int i = 0; i < 100; ++i) full.append(QJsonObject{{"right", i < 93}});
+    EXPECT_DOUBLE_EQ(
+        ProgressSummary::scoreOf100({2, at(-1, 10), QStringLiteral("科目一"), 93, 60000, full}),
+        93);
+    EXPECT_DOUBLE_EQ(
+        ProgressSummary::scoreOf100({3, at(-1, 11), QStringLiteral("科目一"), 88, 60000, {}}), 88);
 }
