@@ -175,18 +175,20 @@ bool ProgressStore::recordGrades(const std::vector<Review>& reviews) {
     });
 }
 
+void ProgressStore::insertPaper(const Paper& paper) {
+    SQLite::Statement ins(*db_,
+                          "INSERT INTO paper (time, paper, score, duration, answers) "
+                          "VALUES (?, ?, ?, ?, ?)");
+    ins.bind(1, static_cast<int64_t>(paper.timeMs));
+    ins.bind(2, paper.paper.toStdString());
+    ins.bind(3, paper.score);
+    ins.bind(4, static_cast<int64_t>(paper.durationMs));
+    ins.bind(5, QJsonDocument(paper.answers).toJson(QJsonDocument::Compact).toStdString());
+    ins.exec();
+}
+
 bool ProgressStore::addPaper(Paper paper) {
-    return writeTransaction("add paper", [&] {
-        SQLite::Statement ins(*db_,
-                              "INSERT INTO paper (time, paper, score, duration, answers) "
-                              "VALUES (?, ?, ?, ?, ?)");
-        ins.bind(1, static_cast<int64_t>(paper.timeMs));
-        ins.bind(2, paper.paper.toStdString());
-        ins.bind(3, paper.score);
-        ins.bind(4, static_cast<int64_t>(paper.durationMs));
-        ins.bind(5, QJsonDocument(paper.answers).toJson(QJsonDocument::Compact).toStdString());
-        ins.exec();
-    });
+    return writeTransaction("add paper", [&] { insertPaper(paper); });
 }
 
 std::optional<Fsrs::Card> ProgressStore::card(const QString& identity) {
@@ -315,15 +317,7 @@ QStringList listOf(const std::string& json) {
 
 bool ProgressStore::addSubmittedPaper(Paper paper) {
     return writeTransaction("add submitted paper", [&] {
-        SQLite::Statement ins(*db_,
-                              "INSERT INTO paper (time, paper, score, duration, answers) "
-                              "VALUES (?, ?, ?, ?, ?)");
-        ins.bind(1, static_cast<int64_t>(paper.timeMs));
-        ins.bind(2, paper.paper.toStdString());
-        ins.bind(3, paper.score);
-        ins.bind(4, static_cast<int64_t>(paper.durationMs));
-        ins.bind(5, QJsonDocument(paper.answers).toJson(QJsonDocument::Compact).toStdString());
-        ins.exec();
+        insertPaper(paper);
         db_->exec("DELETE FROM running_paper");
     });
 }

@@ -117,6 +117,7 @@ private:
     ProgressStore(const QString& path, std::unique_ptr<SQLite::Database> db, const Fsrs& fsrs);
     static Fault faultOf(const SQLite::Exception& e);
     void writeGrade(const Review& review, Fsrs::Card* after);
+    void insertPaper(const Paper& paper);
     Fsrs::Card readCard(const QString& identity);
     bool fail(Fault fault, const char* what);
     template <typename F>

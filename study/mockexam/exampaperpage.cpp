@@ -8,19 +8,11 @@
 
 #include "platform/widgets/messagebox.h"
 #include "study/mockexam/examanswergrid.h"
+#include "study/mockexam/exambutton.h"
 #include "study/mockexam/examkeys.h"
 #include "study/mockexam/examlog.h"
 #include "study/mockexam/examsession.h"
 #include "study/questionpicture.h"
-
-namespace {
-QPushButton* button(const QString& text, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-}  // namespace
 
 ExamPaperPage::ExamPaperPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("exampaper"));
@@ -37,9 +29,9 @@ ExamPaperPage::ExamPaperPage(QWidget* parent) : QWidget(parent) {
     answered_->setObjectName(QStringLiteral("lblanswered"));
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("lblstatus"));
-    previous_ = button(QStringLiteral("上一题（←）"), "cmdprevious", this);
-    next_ = button(QStringLiteral("下一题（→）"), "cmdnext", this);
-    QPushButton* submit = button(QStringLiteral("交卷（Ctrl+Enter）"), "cmdsubmit", this);
+    previous_ = examButton(QStringLiteral("上一题（←）"), "cmdprevious", this);
+    next_ = examButton(QStringLiteral("下一题（→）"), "cmdnext", this);
+    QPushButton* submit = examButton(QStringLiteral("交卷（Ctrl+Enter）"), "cmdsubmit", this);
 
     auto* moves = new QHBoxLayout;
     moves->addWidget(previous_);

@@ -8,18 +8,10 @@
 
 #include "questionbank/examfields.h"
 #include "study/examtext.h"
+#include "study/mockexam/exambutton.h"
 #include "study/mockexam/examkeys.h"
 #include "study/mockexam/examlog.h"
 #include "study/mockexam/practicesession.h"
-
-namespace {
-QPushButton* button(const QString& text, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-}  // namespace
 
 ExamPracticeView::ExamPracticeView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("exampractice"));
@@ -34,9 +26,9 @@ ExamPracticeView::ExamPracticeView(QWidget* parent) : QWidget(parent) {
     QFont f = feedback_->font();
     f.setPointSize(12);
     feedback_->setFont(f);
-    QPushButton* previous = button(QStringLiteral("上一题（←）"), "cmdpracticeprevious", this);
-    QPushButton* next = button(QStringLiteral("下一题（→）"), "cmdpracticenext", this);
-    QPushButton* back = button(QStringLiteral("返回"), "cmdpracticeback", this);
+    QPushButton* previous = examButton(QStringLiteral("上一题（←）"), "cmdpracticeprevious", this);
+    QPushButton* next = examButton(QStringLiteral("下一题（→）"), "cmdpracticenext", this);
+    QPushButton* back = examButton(QStringLiteral("返回"), "cmdpracticeback", this);
 
     auto* moves = new QHBoxLayout;
     moves->addWidget(previous);
