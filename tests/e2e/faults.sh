@@ -50,7 +50,8 @@ hold_exclusive() {
   exec 8>"$E2E/hold"
   printf 'PRAGMA locking_mode=EXCLUSIVE;\nBEGIN EXCLUSIVE;\n' >&8
   local i
-  for ((i = 0; i < 50; i++)); do
+  # A loaded machine can take seconds to start the shell and take the lock.
+  for ((i = 0; i < 300; i++)); do
     sqlite3 "$1" "SELECT 1 FROM sqlite_master LIMIT 1" >/dev/null 2>&1 || return 0
     sleep 0.1
   done
